@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace content {
+
+// The leading number of a text: blanks skipped, an optional sign, digits and an optional decimal
+// part. A text that does not begin with a number reads as 0; nothing is ever an error.
+double leadingNumber(std::string_view text);
+
+// The whole text (blanks around it allowed) as a number, or nothing when it is not one.
+std::optional<double> strictNumber(std::string_view text);
+
+// Whole numbers made from fractions round half to even: 12.5 gives 12, 37.5 gives 38.
+long long roundHalfEven(double value);
+
+// A number in a list or a caption: plain decimal digits.
+std::string decimal(long long value);
+
+} // namespace content

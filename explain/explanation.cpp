@@ -1,0 +1,54 @@
+#include "explain/explanation.h"
+
+#include "content/content_store.h"
+#include "content/numbers.h"
+#include "quiz/main_window.h"
+#include "quiz/program.h"
+
+namespace keb {
+
+using content::itemAt;
+
+std::string Explanation::text(const content::ContentStore& danni, int n) {
+    std::string text = "\r\n\"" + itemAt(danni.danni(0), n - 1) + "\" е във връзка с \"" +
+                       itemAt(danni.danni(1), n - 1) + "\"";
+    if (content::leadingNumber(itemAt(danni.otgowor(0), n)) > 0) {
+        for (const std::string& line : danni.otgowor(n)) {
+            text += "\r\n" + line;
+        }
+    }
+    return text;
+}
+
+void Explanation::Obqsni_nomer(int n) {
+    main_.Prowerka[0].setText("");
+    main_.Prowerka[0].setText(text(main_.program().danni(), n));
+    main_.pictures.Pokaji_grafika(n);
+}
+
+void Explanation::Obqsni_otgowor() {
+    const int k = main_.Slowo[2].listIndex();
+    main_.dum_N[2].setListIndex(k);
+    const int n =
+        static_cast<int>(content::roundHalfEven(content::leadingNumber(main_.dum_N[2].item(k))));
+    Obqsni_nomer(n);
+}
+
+// An explanation given before the evaluation does not count against the score: the pair it
+// enters is graded like any other. The count of correct answers is lowered here as the quiz has
+// always done, but the evaluation counts afresh from 0.
+void Explanation::Obqsni_izbor() {
+    const int selected = main_.Slowo[0].listIndex();
+    if (selected < 0) {
+        return;
+    }
+    const int match = main_.program().danni().firstMatch(0, main_.Slowo[0].item(selected));
+    if (match < 0) {
+        return; // every phrase of the list comes from the content: nothing to explain otherwise
+    }
+    --main_.Broi_werni;
+    main_.Wywedi_dwoika();
+    Obqsni_nomer(match + 1);
+}
+
+} // namespace keb

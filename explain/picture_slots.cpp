@@ -1,0 +1,52 @@
+#include "explain/picture_slots.h"
+
+#include "content/numbers.h"
+#include "explain/picture_window.h"
+#include "quiz/main_window.h"
+#include "quiz/program.h"
+
+namespace keb {
+
+namespace {
+
+bool hasSlot(int n) { return n >= 1 && n <= PictureWindow::kSlots; }
+
+} // namespace
+
+// The thumbnail takes any flag that is a number other than 0; the enlarged view only a flag
+// whose leading number is above 0. A flag that is no number, or one for a phrase without a slot,
+// gives the blank picture and no enlarged view.
+int PictureSlots::thumbnailSlot(int n) const {
+    const auto flag = content::strictNumber(
+        main_.program().pictureWindow().Spis_graf[0].item(n));
+    return flag && *flag != 0 && hasSlot(n) ? n : 0;
+}
+
+int PictureSlots::enlargedSlot(int n) const {
+    const double flag =
+        content::leadingNumber(main_.program().pictureWindow().Spis_graf[0].item(n));
+    return flag > 0 && hasSlot(n) ? n : 0;
+}
+
+void PictureSlots::Pokaji_grafika(int n) {
+    PictureWindow& store = main_.program().pictureWindow();
+    const int slot = thumbnailSlot(n);
+    main_.Grafika[0].setPicture(slot ? store.Graphika[slot].picture()
+                                     : main_.Grafika[1].picture());
+    store.form.hide();
+}
+
+void PictureSlots::Grafika_Click(int /*index*/) {
+    const int slot = enlargedSlot(main_.Tekusht_nomer);
+    if (slot == 0) {
+        return;
+    }
+    PictureWindow& store = main_.program().pictureWindow();
+    const ui::Rect size = store.Graphika[slot].geometry();
+    store.Graphika[0].setSize(size.width, size.height);
+    store.Graphika[0].setPicture(store.Graphika[slot].picture());
+    store.form.setOuterSize(size.width + 100, size.height + 250);
+    store.form.showModeless();
+}
+
+} // namespace keb

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the quiz and opens it. Without a display it runs the quiz on
+# a virtual one, saves a screenshot of the main window, prints where, and ends.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/setup.sh
+# shellcheck disable=SC2086
+ensure_packages $BUILD_PACKAGES
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DKEB_BUILD_TESTS=OFF >/dev/null
+cmake --build build/release -j"$jobs"
+program=build/release/keb
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec "$program"
+fi
+
+echo "No display found: running the quiz on a virtual display (Xvfb) to take a screenshot."
+ensure_packages xvfb xauth imagemagick
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+quiz=""
+cleanup() {
+    [ -n "$quiz" ] && kill "$quiz" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+export DISPLAY=":$display"
+# Wait for the virtual display to accept clients.
+for _ in $(seq 50); do
+    import -window root info:- >/dev/null 2>&1 && break
+    sleep 0.1
+done
+QT_QPA_PLATFORM=xcb "$program" &
+quiz=$!
+
+mkdir -p build/screenshots
+shot=$(pwd)/build/screenshots/run-main-window.png
+# Wait until the window is drawn: the bare screen is one colour, so it trims to almost nothing.
+for _ in $(seq 100); do
+    sleep 0.2
+    if import -window root "$shot.full.png" 2>/dev/null &&
+        convert "$shot.full.png" -trim +repage "$shot" 2>/dev/null &&
+        [ "$(identify -format '%w' "$shot")" -gt 300 ]; then
+        sleep 1 # let the first paint settle
+        import -window root "$shot.full.png"
+        convert "$shot.full.png" -trim +repage "$shot"
+        rm -f "$shot.full.png"
+        echo "Screenshot of the main window: $shot"
+        exit 0
+    fi
+done
+echo "The quiz window did not appear on the virtual display." >&2
+exit 1

@@ -1,0 +1,30 @@
+# Shared by run.sh and test.sh: makes sure the Debian packages the quiz needs are installed.
+# As root it installs what is missing; otherwise it names the missing packages and stops.
+
+missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            printf '%s\n' "$pkg"
+        fi
+    done
+}
+
+ensure_packages() {
+    local missing
+    missing=$(missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    # shellcheck disable=SC2086
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These Debian packages are missing:" $missing >&2
+        echo "Install them as root (apt-get install" $missing") and run this again." >&2
+        exit 1
+    fi
+    echo "Installing:" $missing
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+BUILD_PACKAGES="cmake make g++ qt6-base-dev libgtest-dev fonts-liberation"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace keb {
+
+// The appearance of the quiz window as 19 text items, kept in the quiz window's hidden list
+// Cweta(0) for the life of the process:
+//   0 a caption, 1 font face, 2 font size in points, then four colour blocks for the targets
+//   0 window background, 1 text-box background, 2 text colour, 3 button background:
+//   item 4t+3 the colour number, items 4t+4..4t+6 its red, green and blue.
+// The colour number is what counts; the components are worked out from it whenever the settings
+// window opens.
+std::vector<std::string> defaultRecord();
+
+// The settings window's hidden copy of an older layout of the record; nothing reads it.
+std::vector<std::string> hiddenRecordCopy();
+
+constexpr int kFontFaceItem = 1;
+constexpr int kFontSizeItem = 2;
+constexpr int colourItem(int target) { return 4 * target + 3; }
+constexpr int componentItem(int target, int component) { return 4 * target + 4 + component; }
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+// Splits a colour number: red the lowest byte, green the second, blue the third; the fourth
+// byte is ignored.
+Rgb cwetowe_RGB(long long colour);
+// R + 256*G + 65536*B.
+long long formColour(const Rgb& rgb);
+
+// "Цвят в 10/16-тичен код = " with the number in decimal, then " /H" and in upper-case hex.
+std::string colourReadout(long long colour);
+
+} // namespace keb

@@ -1,0 +1,120 @@
+#include "content/content_store.h"
+#include "content/numbers.h"
+
+#include <gtest/gtest.h>
+
+using content::ContentStore;
+using content::itemAt;
+
+namespace {
+
+const ContentStore& builtin() {
+    static const ContentStore store(content::builtinContent());
+    return store;
+}
+
+} // namespace
+
+TEST(Content, FiftyPairsEveryCapitalWithOneTrailingBlank) {
+    const auto& left = builtin().danni(0);
+    const auto& right = builtin().danni(1);
+    ASSERT_EQ(left.size(), 50u);
+    ASSERT_EQ(right.size(), 50u);
+    for (const auto& capital : right) {
+        ASSERT_GE(capital.size(), 2u);
+        EXPECT_EQ(capital.back(), ' ') << capital;
+        EXPECT_NE(capital[capital.size() - 2], ' ') << capital;
+    }
+    for (const auto& state : left) {
+        EXPECT_NE(state.back(), ' ') << state;
+    }
+}
+
+TEST(Content, PairsStandAtTheirPositions) {
+    const auto& left = builtin().danni(0);
+    const auto& right = builtin().danni(1);
+    EXPECT_EQ(left[0], "Айдахо");
+    EXPECT_EQ(right[0], "Бойзи ");
+    EXPECT_EQ(left[11], "Западна Вирджиния");
+    EXPECT_EQ(right[11], "Чарлстън ");
+    EXPECT_EQ(left[22], "Мериленд");
+    EXPECT_EQ(right[22], "Анаполис ");
+    EXPECT_EQ(left[25], "Мисури");
+    EXPECT_EQ(right[25], "Джеферсън сити ");
+    EXPECT_EQ(left[36], "Охайо");
+    EXPECT_EQ(right[36], "Калумбус ");
+    EXPECT_EQ(left[46], "Хавай");
+    EXPECT_EQ(right[46], "Хонолулу ");
+    // Pair 50 as it is stored.
+    EXPECT_EQ(left[49], "Юта Солт");
+    EXPECT_EQ(right[49], "Лейк Сити ");
+}
+
+TEST(Content, UnusedListTitleAndGeometry) {
+    EXPECT_TRUE(builtin().danni(2).empty());
+    const auto& info = builtin().danni(3);
+    ASSERT_EQ(info.size(), 6u);
+    EXPECT_EQ(info[0], builtin().siteAddress() +
+                           " KEB по География - американски щати и техните столици");
+    EXPECT_TRUE(builtin().siteAddress().ends_with(".example"));
+    EXPECT_EQ(content::leadingNumber(info[1]), 11250);
+    EXPECT_EQ(info[2], "120");
+    EXPECT_EQ(info[3], "3135");
+    EXPECT_EQ(info[4], "3360");
+    EXPECT_EQ(info[5], "4575");
+}
+
+TEST(Content, ExplanationFlagsAndExtraLines) {
+    const auto& flags = builtin().otgowor(0);
+    ASSERT_EQ(flags.size(), 62u);
+    EXPECT_EQ(flags[0], "Ima li obqsneniq");
+    for (std::size_t i = 1; i < flags.size(); ++i) {
+        EXPECT_EQ(flags[i], "0");
+    }
+    const auto expected = [](int k) { return k <= 30 ? k : k <= 40 ? 51 - k : 61 - k; };
+    for (int k = 1; k <= 50; ++k) {
+        const auto& lines = builtin().otgowor(k);
+        ASSERT_EQ(lines.size(), 20u) << k;
+        const std::string m = std::to_string(expected(k));
+        EXPECT_EQ(lines[0], "Otgowor " + m);
+        for (int i = 1; i < 20; ++i) {
+            const std::string want = (k == 6 && i == 19) ? "5" : m;
+            EXPECT_EQ(lines[static_cast<std::size_t>(i)], want) << k << " item " << i;
+        }
+    }
+    EXPECT_EQ(builtin().otgowor(31)[1], "20");
+    EXPECT_EQ(builtin().otgowor(40)[1], "11");
+    EXPECT_EQ(builtin().otgowor(41)[1], "20");
+    EXPECT_EQ(builtin().otgowor(50)[1], "11");
+    EXPECT_TRUE(builtin().otgowor(51).empty());
+}
+
+TEST(Content, InstructionTextByteForByte) {
+    EXPECT_EQ(builtin().ukazanie(),
+              "Това е релационен тест.\r\n"
+              "Трябва да се подберат всички правилни комбинация от двойки изрази от лявото и \r\n"
+              "дясното списъчно поле.\r\n"
+              "Не е задължително броят фрази в лявата част да е непременно равен на тези в \r\n"
+              "дясната част.\r\n"
+              "При оценяване се отчита броя въведени верни комбинации съотнесени към общия \r\n"
+              "брой верни комбинации. Липсата на комбинация се отчита като грешен отговор\r\n");
+}
+
+TEST(Content, PictureFlagsAllZero) {
+    const auto& flags = builtin().pictureFlags();
+    ASSERT_EQ(flags.size(), 62u);
+    EXPECT_EQ(flags[0], "Utochnenie dali ima grafika - 30 br");
+    for (std::size_t i = 1; i < flags.size(); ++i) {
+        EXPECT_EQ(flags[i], "0");
+    }
+}
+
+TEST(Content, FirstMatchFindsTheFirstOfDuplicates) {
+    const ContentStore store(content::builtinContentWith({"А", "Б", "А"}, {"х ", "у ", "х "}));
+    EXPECT_EQ(store.firstMatch(0, "А"), 0);
+    EXPECT_EQ(store.firstMatch(0, "Б"), 1);
+    EXPECT_EQ(store.firstMatch(1, "х "), 0);
+    EXPECT_EQ(store.firstMatch(1, "х"), -1); // exact, trailing blank and all
+    EXPECT_EQ(itemAt(store.danni(0), 3), "");
+    EXPECT_EQ(itemAt(store.danni(0), -1), "");
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+// A learner at the keyboard and mouse of a fresh program, for tests.
+
+#include "content/content_table.h"
+#include "quiz/main_window.h"
+#include "quiz/program.h"
+#include "ui/platform.h"
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+class QAction;
+class QImage;
+class QListWidget;
+class QWidget;
+
+namespace test {
+
+// Records that the program ended instead of ending the test; lists the fonts it is given.
+class RecordingPlatform : public ui::Platform {
+public:
+    void endProcess() override { ++endCount; }
+    std::vector<std::string> fontFamilies() const override { return fonts; }
+
+    int endCount = 0;
+    std::vector<std::string> fonts{"Liberation Sans", "Liberation Serif", "Times New Roman",
+                                   "DejaVu Sans"};
+};
+
+// A started program with the built-in content or the given one.
+class Quiz {
+public:
+    explicit Quiz(content::ContentTable table = content::builtinContent());
+    keb::MainWindow& main() const { return program.mainWindow(); }
+    QWidget* window() const;
+
+    // What the learner sees in a list of the quiz window, top to bottom.
+    QStringList shown(const char* listName) const;
+    int selectedRow(const char* listName) const;
+
+    // Learner actions on the quiz window.
+    void clickItem(const char* listName, int row) const;
+    void clickItem(const char* listName, const QString& text) const;
+    void press(const char* buttonName) const;
+    void pressChoose() const { press("Uprawl_0"); }
+    void pressWithdraw() const { press("Uprawl_1"); }
+    void pressEvaluate() const { press("Uprawl_2"); }
+    void pressExplain() const { press("Uprawl_3"); }
+    void clickThumbnail() const;
+    void menu(const char* actionName) const;
+    // Enters left phrase n with right phrase m (content positions, from 1).
+    void enterPair(int left, int right) const;
+
+    QString label() const;
+    QString explanationBox() const;
+
+    RecordingPlatform platform;
+    mutable keb::Program program;
+};
+
+QListWidget* listIn(QWidget* window, const char* name);
+void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {});
+void clickMenu(QWidget* window, const char* actionName);
+QString toQ(const std::string& text);
+std::string fromQ(const QString& text);
+
+// Content of n pairs "Ляв k" / "Десен k " built on the built-in texts.
+content::ContentTable numberedContent(int left, int right);
+// Saves a rendering for the README and the eye; returns the image.
+QImage saveGrab(QWidget* widget, const char* fileName);
+
+} // namespace test

@@ -1,0 +1,146 @@
+#include "learner.h"
+#include "ui/cp1251.h"
+#include "ui/list_box.h"
+#include "ui/text_box.h"
+#include "ui/window.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Lists : ::testing::Test {
+    Lists() : window("Test", ui::WindowStyle::FixedSingle) {
+        window.setClientSize(6000, 6000);
+        window.showModeless();
+    }
+    ui::ListBox& make(bool sorted) {
+        lists.push_back(std::make_unique<ui::ListBox>(
+            window, "list" + std::to_string(lists.size()), ui::Rect{0, 0, 3000, 3000},
+            ui::ListBox::Options{sorted, true}));
+        ui::ListBox& list = *lists.back();
+        list.onClick([this, &list] { clicks.push_back(list.listIndex()); });
+        return list;
+    }
+    QListWidget* widgetOf(ui::ListBox& list) { return static_cast<QListWidget*>(list.widget()); }
+
+    ui::Window window;
+    std::vector<std::unique_ptr<ui::ListBox>> lists;
+    std::vector<int> clicks;
+};
+
+} // namespace
+
+TEST(Cp1251, SortsByTheCodePageBytesNotByCodePoints) {
+    // ё is 0xB8 in the code page, before every other lower-case Cyrillic letter; by code point
+    // it comes after я.
+    EXPECT_TRUE(ui::sortsBefore("ёж", "аз"));
+    EXPECT_TRUE(ui::sortsBefore("ёж", "яма"));
+    EXPECT_TRUE(ui::sortsBefore("Я", "а"));
+    EXPECT_TRUE(ui::sortsBefore("Z", "А"));
+    EXPECT_TRUE(ui::sortsBefore("Анаполис ", "Атланта "));
+    EXPECT_TRUE(ui::sortsBefore("Ню Йорк", "Ню Мексико"));
+    EXPECT_TRUE(ui::sortsBefore("Ляв 1", "Ляв 10"));
+    EXPECT_FALSE(ui::sortsBefore("а", "а"));
+    EXPECT_EQ(ui::toWindows1251("Ёё№"), std::string("\xA8\xB8\xB9"));
+    EXPECT_EQ(ui::toWindows1251("中"), "?");
+}
+
+TEST_F(Lists, SortedListPutsEachItemInPlaceAndKeepsItExactly) {
+    ui::ListBox& list = make(true);
+    for (const char* text : {"яма", "аз ", "ёж", "Яна", "аз", "аз "}) {
+        list.addItem(text);
+    }
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"ёж", "Яна", "аз", "аз ", "аз ", "яма"}));
+    ASSERT_EQ(widgetOf(list)->count(), 6);
+    EXPECT_EQ(widgetOf(list)->item(3)->text(), QStringLiteral("аз "));
+    EXPECT_EQ(list.item(6), "");
+    EXPECT_EQ(list.listIndex(), -1);
+}
+
+TEST_F(Lists, SelectionFromCodeRaisesTheClickUnlessAlreadyThere) {
+    ui::ListBox& list = make(false);
+    for (const char* text : {"a", "b", "c"}) {
+        list.addItem(text);
+    }
+    list.setListIndex(1);
+    list.setListIndex(1);
+    list.setListIndex(2);
+    EXPECT_EQ(clicks, (std::vector<int>{1, 2}));
+    EXPECT_EQ(widgetOf(list)->currentRow(), 2);
+    list.setListIndex(-1);
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_TRUE(widgetOf(list)->selectedItems().isEmpty());
+    EXPECT_EQ(clicks.size(), 2u);
+}
+
+TEST_F(Lists, LearnerSelectionRaisesTheClickAndCannotBeCleared) {
+    ui::ListBox& list = make(false);
+    for (const char* text : {"a", "b", "c"}) {
+        list.addItem(text);
+    }
+    test::clickListRow(widgetOf(list), 2);
+    EXPECT_EQ(list.listIndex(), 2);
+    QTest::keyClick(widgetOf(list), Qt::Key_Up);
+    EXPECT_EQ(list.listIndex(), 1);
+    // A click with Ctrl held selects like a plain one; it does not clear the selection.
+    test::clickListRow(widgetOf(list), 1, Qt::ControlModifier);
+    EXPECT_EQ(list.listIndex(), 1);
+    EXPECT_EQ(clicks, (std::vector<int>{2, 1}));
+}
+
+TEST_F(Lists, RemovingAndAddingKeepTheSelectionOnItsItem) {
+    ui::ListBox& list = make(true);
+    for (const char* text : {"б", "г", "д"}) {
+        list.addItem(text);
+    }
+    list.setListIndex(1); // "г"
+    list.addItem("а");
+    EXPECT_EQ(list.listIndex(), 2);
+    EXPECT_EQ(list.item(list.listIndex()), "г");
+    list.removeItem(0);
+    EXPECT_EQ(list.item(list.listIndex()), "г");
+    list.removeItem(list.listIndex());
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_TRUE(widgetOf(list)->selectedItems().isEmpty());
+    list.removeItem(7); // outside the list: nothing happens
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_EQ(clicks, (std::vector<int>{1}));
+}
+
+TEST(TextBox, ReturnsExactlyWhatWasSetAndShowsLines) {
+    ui::Window window("Test", ui::WindowStyle::FixedSingle);
+    ui::TextBox box(window, "box", {0, 0, 3000, 1500}, {true, true, ui::Align::Left, true});
+    box.setText("\r\n\"а\" б \r\nв");
+    EXPECT_EQ(box.text(), "\r\n\"а\" б \r\nв");
+    auto* edit = static_cast<QPlainTextEdit*>(box.widget());
+    EXPECT_EQ(edit->document()->blockCount(), 3);
+    EXPECT_EQ(edit->document()->findBlockByNumber(1).text(), QStringLiteral("\"а\" б "));
+}
+
+TEST(Geometry, TwipsAndColourNumbers) {
+    EXPECT_EQ(ui::twipsToPixels(11250), 750);
+    EXPECT_EQ(ui::twipsToPixels(320), 21);
+    EXPECT_EQ(ui::pixelsToTwips(750), 11250);
+    EXPECT_EQ(ui::colourNumber(255, 0, 0), 255u);
+    EXPECT_EQ(ui::colourNumber(0, 255, 0), 65280u);
+    EXPECT_EQ(ui::colourNumber(255, 255, 255), 16777215u);
+    EXPECT_EQ(ui::redOf(33023), 255);
+    EXPECT_EQ(ui::greenOf(33023), 128);
+    EXPECT_EQ(ui::blueOf(16761024), 255);
+}
+
+TEST(Window, ClientAndOuterSizesInTwips) {
+    ui::Window window("Test", ui::WindowStyle::FixedSingle);
+    window.setClientSize(11865, 7005);
+    EXPECT_EQ(window.clientWidth(), 11865);
+    EXPECT_EQ(window.clientHeight(), 7005);
+    window.setOuterWidth(11250);
+    EXPECT_EQ(window.outerWidth(), 11250);
+    window.setOuterSize(3100, 2250);
+    EXPECT_EQ(window.outerWidth(), 3100);
+    EXPECT_EQ(window.outerHeight(), 2250);
+}

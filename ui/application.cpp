@@ -1,0 +1,17 @@
+#include "ui/application.h"
+
+#include <QApplication>
+
+namespace ui {
+
+Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+    QApplication::setApplicationName(QStringLiteral("keb"));
+    // The program decides itself when it ends: its store windows are hidden, not closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application() = default;
+
+int Application::run() { return QApplication::exec(); }
+
+} // namespace ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/types.h"
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace ui {
+
+// What every control of a window shares: position, visibility, enabled state, tooltip, font and
+// colours. The toolkit widget belongs to the window; the control only steers it.
+class Control {
+public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    void setVisible(bool visible);
+    // The control's own visibility, whether or not its window is on screen.
+    bool isVisible() const;
+    void setEnabled(bool enabled);
+    bool isEnabled() const;
+
+    void setToolTip(const std::string& text);
+    std::string toolTip() const;
+
+    void setGeometry(const Rect& twips);
+    Rect geometry() const;
+    void setLeft(int twips);
+    void setWidth(int twips);
+    void setSize(int widthTwips, int heightTwips);
+
+    void setFont(const Font& font);
+    void setFontFace(const std::string& face);
+    void setFontSize(double points);
+    Font font() const;
+    // The size the toolkit actually uses, which may differ from the one asked for.
+    double effectiveFontSize() const;
+
+    virtual void setBackColor(ColourNumber colour);
+    ColourNumber backColor() const;
+    virtual void setForeColor(ColourNumber colour);
+    ColourNumber foreColor() const;
+
+    QWidget* widget() const { return widget_; }
+
+protected:
+    Control(QWidget* widget, const std::string& objectName, const Rect& twips);
+    void applyPaletteColours();
+
+    QWidget* widget_;
+    Rect asked_; // the geometry last asked for, in twips
+    std::optional<ColourNumber> back_;
+    std::optional<ColourNumber> fore_;
+};
+
+} // namespace ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cassert>
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+// Like controls addressed by index, as Slowo(0), Slowo(1), Slowo(2). Elements may be created out
+// of index order, since creation order is tab order.
+template <typename T> class ControlArray {
+public:
+    T& operator[](int index) const {
+        assert(index >= 0 && index < size() && items_[static_cast<std::size_t>(index)]);
+        return *items_[static_cast<std::size_t>(index)];
+    }
+    T& set(int index, std::unique_ptr<T> control) {
+        if (index >= size()) {
+            items_.resize(static_cast<std::size_t>(index) + 1);
+        }
+        items_[static_cast<std::size_t>(index)] = std::move(control);
+        return *items_[static_cast<std::size_t>(index)];
+    }
+    int size() const { return static_cast<int>(items_.size()); }
+    bool has(int index) const {
+        return index >= 0 && index < size() && items_[static_cast<std::size_t>(index)] != nullptr;
+    }
+
+private:
+    std::vector<std::unique_ptr<T>> items_;
+};
+
+} // namespace ui

@@ -1,0 +1,152 @@
+#include "ui/list_box.h"
+
+#include "ui/cp1251.h"
+#include "ui/qt_convert.h"
+#include "ui/window.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace ui {
+
+using namespace detail;
+
+// A single-selection list in which the learner can move the selection but not clear it, as in a
+// classic list box: a click with Ctrl held selects like a plain click.
+class ListWidget : public QListWidget {
+public:
+    ListWidget(QWidget* parent, ListBox& owner) : QListWidget(parent), owner_(owner) {
+        setSelectionMode(QAbstractItemView::SingleSelection);
+        connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+            const auto rows = selectionModel()->selectedRows();
+            owner_.learnerSelected(rows.isEmpty() ? -1 : rows.first().row());
+        });
+    }
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        const auto flags = QListWidget::selectionCommand(index, event);
+        if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+        }
+        return flags;
+    }
+
+private:
+    ListBox& owner_;
+};
+
+ListBox::ListBox(Window& window, const std::string& objectName, const Rect& twips,
+                 Options options)
+    : Control(new ListWidget(window.clientArea(), *this), objectName, twips),
+      list_(static_cast<ListWidget*>(widget_)), sorted_(options.sorted) {
+    list_->setVisible(options.visible);
+}
+
+std::string ListBox::item(int position) const {
+    if (position < 0 || position >= count()) {
+        return {};
+    }
+    return items_[static_cast<std::size_t>(position)];
+}
+
+void ListBox::setItem(int position, const std::string& text) {
+    if (position < 0 || position >= count()) {
+        return;
+    }
+    items_[static_cast<std::size_t>(position)] = text;
+    if (sorted_) {
+        keys_[static_cast<std::size_t>(position)] = sortKey(text);
+    }
+    const QSignalBlocker block(list_);
+    list_->item(position)->setText(toQt(text));
+}
+
+void ListBox::addItem(const std::string& text) {
+    auto position = items_.size();
+    if (sorted_) {
+        std::string key = sortKey(text);
+        // After any equal items, so equal texts keep the order in which they came.
+        position = static_cast<std::size_t>(std::upper_bound(keys_.begin(), keys_.end(), key) -
+                                            keys_.begin());
+        keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(position), std::move(key));
+    }
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), text);
+    if (selected_ >= static_cast<int>(position)) {
+        ++selected_;
+    }
+    const QSignalBlocker block(list_);
+    list_->insertItem(static_cast<int>(position), toQt(text));
+    showSelection();
+}
+
+void ListBox::removeItem(int position) {
+    if (position < 0 || position >= count()) {
+        return;
+    }
+    items_.erase(items_.begin() + position);
+    if (sorted_) {
+        keys_.erase(keys_.begin() + position);
+    }
+    if (selected_ == position) {
+        selected_ = -1;
+    } else if (selected_ > position) {
+        --selected_;
+    }
+    const QSignalBlocker block(list_);
+    delete list_->takeItem(position);
+    showSelection();
+}
+
+void ListBox::clear() {
+    items_.clear();
+    keys_.clear();
+    selected_ = -1;
+    const QSignalBlocker block(list_);
+    list_->clear();
+}
+
+void ListBox::setListIndex(int position) {
+    if (position < -1 || position >= count()) {
+        return;
+    }
+    if (position == selected_) {
+        return;
+    }
+    selected_ = position;
+    showSelection();
+    if (selected_ >= 0 && click_) {
+        click_();
+    }
+}
+
+void ListBox::learnerSelected(int position) {
+    if (position == selected_) {
+        return;
+    }
+    if (position < 0) {
+        // The toolkit dropped the selection on its own: a list box keeps it.
+        showSelection();
+        return;
+    }
+    selected_ = position;
+    if (click_) {
+        click_();
+    }
+}
+
+void ListBox::showSelection() {
+    const QSignalBlocker block(list_);
+    if (selected_ < 0) {
+        list_->clearSelection();
+        list_->setCurrentRow(-1);
+        return;
+    }
+    list_->setCurrentRow(selected_, QItemSelectionModel::ClearAndSelect);
+    list_->scrollToItem(list_->item(selected_));
+}
+
+} // namespace ui

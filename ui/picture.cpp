@@ -1,0 +1,27 @@
+#include "ui/picture.h"
+
+#include "ui/qt_convert.h"
+
+#include <QImage>
+
+namespace ui {
+
+Picture Picture::fromImage(const QImage& image) {
+    Picture p;
+    if (!image.isNull()) {
+        p.image_ = std::make_shared<const QImage>(image);
+    }
+    return p;
+}
+
+Picture Picture::filled(int widthPixels, int heightPixels, ColourNumber colour) {
+    QImage image(widthPixels, heightPixels, QImage::Format_RGB32);
+    image.fill(detail::toQColor(colour));
+    return fromImage(image);
+}
+
+int Picture::widthPixels() const { return image_ ? image_->width() : 0; }
+
+int Picture::heightPixels() const { return image_ ? image_->height() : 0; }
+
+} // namespace ui

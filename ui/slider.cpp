@@ -1,0 +1,36 @@
+#include "ui/slider.h"
+
+#include "ui/qt_convert.h"
+#include "ui/window.h"
+
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace ui {
+
+using namespace detail;
+
+Slider::Slider(Window& window, const std::string& objectName, const Rect& twips, Options options)
+    : Control(new QSlider(Qt::Horizontal, window.clientArea()), objectName, twips) {
+    auto* slider = static_cast<QSlider*>(widget_);
+    slider->setRange(options.minimum, options.maximum);
+    slider->setSingleStep(options.smallStep);
+    slider->setPageStep(options.largeStep);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setTracking(true);
+    QObject::connect(slider, &QSlider::valueChanged, slider, [this] {
+        if (scroll_) {
+            scroll_();
+        }
+    });
+}
+
+int Slider::value() const { return static_cast<QSlider*>(widget_)->value(); }
+
+void Slider::setValue(int value) {
+    const QSignalBlocker block(widget_);
+    static_cast<QSlider*>(widget_)->setValue(value);
+}
+
+} // namespace ui

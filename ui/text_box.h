@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/control.h"
+
+#include <string>
+
+namespace ui {
+
+class Window;
+
+// A read-only text box. It returns exactly the text it was given, CR LF included, and shows
+// each CR LF as a line break.
+class TextBox : public Control {
+public:
+    struct Options {
+        bool multiLine = false;
+        bool verticalScrollBar = false;
+        Align align = Align::Left;
+        bool visible = true;
+    };
+
+    TextBox(Window& window, const std::string& objectName, const Rect& twips, Options options);
+
+    void setText(const std::string& text);
+    const std::string& text() const { return text_; }
+    // What the learner sees, one line per display line.
+    std::string shownText() const;
+
+private:
+    bool multiLine_;
+    std::string text_;
+};
+
+} // namespace ui

@@ -1,0 +1,213 @@
+#include "ui/window.h"
+
+#include "ui/menu_command.h"
+#include "ui/qt_convert.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace ui {
+
+using namespace detail;
+
+class FormWidget : public QMainWindow {
+public:
+    explicit FormWidget(Window& owner) : owner_(owner) {
+        auto* client = new QWidget(this);
+        client->setObjectName(QStringLiteral("client"));
+        client->setAutoFillBackground(true);
+        setCentralWidget(client);
+        // The window takes exactly the size of its client area plus the menu bar.
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+
+    std::function<void()> closeBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMainWindow::showEvent(event);
+        owner_.fitOuterSize();
+    }
+
+    void moveEvent(QMoveEvent* event) override {
+        QMainWindow::moveEvent(event);
+        owner_.fitOuterSize();
+    }
+
+    void closeEvent(QCloseEvent* event) override {
+        event->accept();
+        if (closeBox) {
+            closeBox();
+        }
+    }
+
+private:
+    Window& owner_;
+};
+
+namespace {
+
+Qt::WindowFlags flagsFor(WindowStyle style) {
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    flags |= style == WindowStyle::FixedTool ? Qt::Tool : Qt::Window;
+    return flags;
+}
+
+int frameExtraWidth(const QWidget* w) { return w->frameGeometry().width() - w->width(); }
+
+int frameExtraHeight(const QWidget* w) { return w->frameGeometry().height() - w->height(); }
+
+int menuHeight(const QMainWindow* w) {
+    QMenuBar* bar = w->menuWidget() ? qobject_cast<QMenuBar*>(w->menuWidget()) : nullptr;
+    return bar && !bar->isHidden() ? bar->sizeHint().height() : 0;
+}
+
+} // namespace
+
+Window::Window(const std::string& objectName, WindowStyle style) : form_(new FormWidget(*this)) {
+    form_->setObjectName(toQt(objectName));
+    form_->setWindowFlags(flagsFor(style));
+    form_->setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+Window::~Window() {
+    // Controls notify their handlers no more while the window is taken down.
+    const auto children = form_->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        child->blockSignals(true);
+    }
+    delete form_;
+}
+
+void Window::setCaption(const std::string& caption) { form_->setWindowTitle(toQt(caption)); }
+
+std::string Window::caption() const { return fromQt(form_->windowTitle()); }
+
+void Window::setClientSize(int widthTwips, int heightTwips) {
+    askedOuterWidth_ = 0;
+    askedOuterHeight_ = 0;
+    form_->centralWidget()->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    form_->adjustSize();
+}
+
+int Window::clientWidth() const { return pixelsToTwips(form_->centralWidget()->width()); }
+
+int Window::clientHeight() const { return pixelsToTwips(form_->centralWidget()->height()); }
+
+void Window::setOuterWidth(int twips) {
+    askedOuterWidth_ = twips;
+    fitOuterSize();
+}
+
+void Window::setOuterSize(int widthTwips, int heightTwips) {
+    askedOuterWidth_ = widthTwips;
+    askedOuterHeight_ = heightTwips;
+    fitOuterSize();
+}
+
+void Window::fitOuterSize() {
+    QWidget* client = form_->centralWidget();
+    bool changed = false;
+    if (askedOuterWidth_ > 0) {
+        const int w = std::max(twipsToPixels(askedOuterWidth_) - frameExtraWidth(form_), 0);
+        if (w != client->width()) {
+            client->setFixedWidth(w);
+            changed = true;
+        }
+    }
+    if (askedOuterHeight_ > 0) {
+        const int h = std::max(twipsToPixels(askedOuterHeight_) - frameExtraHeight(form_) -
+                                   menuHeight(form_),
+                               0);
+        if (h != client->height()) {
+            client->setFixedHeight(h);
+            changed = true;
+        }
+    }
+    if (changed) {
+        form_->adjustSize();
+    }
+}
+
+int Window::outerWidth() const {
+    return readBack(askedOuterWidth_, form_->frameGeometry().width());
+}
+
+int Window::outerHeight() const {
+    return readBack(askedOuterHeight_, form_->frameGeometry().height());
+}
+
+void Window::setBackColor(ColourNumber colour) {
+    QWidget* client = form_->centralWidget();
+    QPalette p = client->palette();
+    p.setColor(QPalette::Window, toQColor(colour));
+    client->setPalette(p);
+}
+
+ColourNumber Window::backColor() const {
+    return fromQColor(form_->centralWidget()->palette().color(QPalette::Window));
+}
+
+void Window::setFont(const Font& font) { form_->setFont(toQFont(font)); }
+
+void Window::setFontFace(const std::string& face) {
+    QFont f = form_->font();
+    f.setFamilies({toQt(face)});
+    form_->setFont(f);
+}
+
+Font Window::font() const { return Font{fromQt(form_->font().family()), form_->font().pointSizeF()}; }
+
+void Window::setIcon(const std::vector<const char* const*>& images) {
+    QIcon icon;
+    for (const char* const* xpm : images) {
+        icon.addPixmap(QPixmap(xpm));
+    }
+    form_->setWindowIcon(icon);
+}
+
+MenuCommand& Window::addMenuCommand(const std::string& objectName, const std::string& caption) {
+    menu_.push_back(std::make_unique<MenuCommand>(form_->menuBar(), objectName, caption));
+    form_->adjustSize();
+    return *menu_.back();
+}
+
+void Window::centreOnScreen() {
+    form_->adjustSize();
+    const QScreen* screen = form_->screen() ? form_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    QRect frame = form_->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    form_->move(frame.topLeft());
+}
+
+void Window::showModeless() { form_->show(); }
+
+void Window::hide() { form_->hide(); }
+
+bool Window::isVisible() const { return form_->isVisible(); }
+
+void Window::bringToFront() {
+    form_->show();
+    form_->raise();
+    form_->activateWindow();
+}
+
+void Window::onCloseBox(std::function<void()> handler) { form_->closeBox = std::move(handler); }
+
+QWidget* Window::widget() const { return form_; }
+
+QWidget* Window::clientArea() const { return form_->centralWidget(); }
+
+} // namespace ui

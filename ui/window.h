@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ui/types.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace ui {
+
+class MenuCommand;
+class FormWidget;
+
+enum class WindowStyle {
+    FixedSingle, // caption, close box, no minimise or maximise box, not resizable
+    FixedTool,   // the same with the small caption of a tool window
+};
+
+// A top-level window: its client area holds the controls, placed in twips; a menu bar, when it
+// has commands, stands above the client area.
+class Window {
+public:
+    Window(const std::string& objectName, WindowStyle style);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    ~Window();
+
+    void setCaption(const std::string& caption);
+    std::string caption() const;
+
+    void setClientSize(int widthTwips, int heightTwips);
+    int clientWidth() const;
+    int clientHeight() const;
+    // The outer size includes the frame and caption the window system draws, and the menu bar.
+    void setOuterWidth(int twips);
+    void setOuterSize(int widthTwips, int heightTwips);
+    int outerWidth() const;
+    int outerHeight() const;
+
+    void setBackColor(ColourNumber colour);
+    ColourNumber backColor() const;
+    // The window's default font: what its own drawing and controls without a font of their own use.
+    void setFont(const Font& font);
+    void setFontFace(const std::string& face);
+    Font font() const;
+
+    // An icon in XPM form, one image per size.
+    void setIcon(const std::vector<const char* const*>& images);
+
+    MenuCommand& addMenuCommand(const std::string& objectName, const std::string& caption);
+
+    void centreOnScreen();
+    void showModeless();
+    void hide();
+    bool isVisible() const;
+    void bringToFront();
+
+    // Runs when the learner closes the window with its close box; the window then hides.
+    void onCloseBox(std::function<void()> handler);
+
+    QWidget* widget() const;
+    QWidget* clientArea() const;
+
+private:
+    friend class FormWidget;
+    // The frame is known only once the window system has the window: an outer size asked for
+    // earlier is fitted again when the frame shows up or changes.
+    void fitOuterSize();
+
+    FormWidget* form_;
+    int askedOuterWidth_ = 0;
+    int askedOuterHeight_ = 0;
+    std::vector<std::unique_ptr<MenuCommand>> menu_;
+};
+
+} // namespace ui
