@@ -1,0 +1,300 @@
+#include "learner.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+#include <random>
+
+using test::Quiz;
+
+namespace {
+
+// Enters k pairs from the top of both lists: with the built-in content no such pair is correct
+// until the lists thin out, so tests that need right or wrong pairs name them.
+void enterCorrect(const Quiz& quiz, int from, int to) {
+    for (int n = from; n <= to; ++n) {
+        quiz.enterPair(n, n);
+    }
+}
+
+} // namespace
+
+TEST(Answering, ChooseMovesThePairIntoTheAnswers) {
+    Quiz quiz;
+    quiz.enterPair(1, 1);
+    const keb::MainWindow& m = quiz.main();
+    EXPECT_EQ(quiz.shown("Slowo_2"), QStringList{QStringLiteral("Айдахо Бойзи ")});
+    EXPECT_EQ(m.dum_N[2].items(), std::vector<std::string>{"1"});
+    EXPECT_EQ(m.dum_N[3].items(), std::vector<std::string>{"1"});
+    EXPECT_FALSE(quiz.shown("Slowo_0").contains(QStringLiteral("Айдахо")));
+    EXPECT_FALSE(quiz.shown("Slowo_1").contains(QStringLiteral("Бойзи ")));
+    EXPECT_EQ(m.Slowo[0].listIndex(), -1);
+    EXPECT_EQ(m.Slowo[1].listIndex(), -1);
+    EXPECT_EQ(quiz.selectedRow("Slowo_0"), -1);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 49"));
+}
+
+TEST(Answering, ChooseWithOneSideSelectedChangesNothing) {
+    Quiz quiz;
+    quiz.enterPair(1, 1);
+    quiz.clickItem("Slowo_0", 0);
+    quiz.pressChoose();
+    EXPECT_EQ(quiz.main().Slowo[2].count(), 1);
+    EXPECT_EQ(quiz.main().Slowo[0].count(), 49);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 49"));
+
+    Quiz fresh;
+    fresh.main().Slowo[1].setListIndex(-1);
+    fresh.pressChoose();
+    EXPECT_EQ(fresh.main().Slowo[2].count(), 0);
+    EXPECT_EQ(fresh.label(), QStringLiteral("Оставащи:"));
+}
+
+TEST(Answering, WithdrawWithNothingSelectedChangesNothing) {
+    Quiz quiz;
+    quiz.pressWithdraw();
+    EXPECT_EQ(quiz.main().Slowo[0].count(), 50);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Оставащи:"));
+    quiz.enterPair(1, 1);
+    quiz.main().Slowo[2].setListIndex(-1);
+    quiz.pressWithdraw();
+    EXPECT_EQ(quiz.main().Slowo[2].count(), 1);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 49"));
+}
+
+TEST(Answering, WithdrawingTheMiddleOfThreeSelectsTheFormerThird) {
+    Quiz quiz;
+    quiz.enterPair(1, 2);
+    quiz.enterPair(3, 3);
+    quiz.enterPair(5, 4);
+    quiz.clickItem("Slowo_2", 1);
+    quiz.pressWithdraw();
+    const keb::MainWindow& m = quiz.main();
+    EXPECT_EQ(quiz.shown("Slowo_2"),
+              (QStringList{QStringLiteral("Айдахо Де Мойн "), QStringLiteral("Аризона Джуно ")}));
+    EXPECT_EQ(m.Slowo[2].listIndex(), 1);
+    EXPECT_EQ(quiz.selectedRow("Slowo_2"), 1);
+    EXPECT_EQ(m.dum_N[2].items(), (std::vector<std::string>{"1", "5"}));
+    EXPECT_EQ(m.dum_N[3].items(), (std::vector<std::string>{"2", "4"}));
+    // Both phrases are back at their sorted places, with their keys.
+    EXPECT_EQ(quiz.shown("Slowo_0").indexOf(QStringLiteral("Алабама")), 1);
+    EXPECT_EQ(m.dum_N[0].item(1), "3");
+    EXPECT_TRUE(quiz.shown("Slowo_1").contains(QStringLiteral("Монгомъри ")));
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 48"));
+    // The selection ran the answer check and named the answer's phrase.
+    EXPECT_EQ(m.Tekusht_nomer, 5);
+    EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
+}
+
+TEST(Answering, WithdrawingTheLastSelectsTheNewLast) {
+    Quiz quiz;
+    quiz.enterPair(1, 1);
+    quiz.enterPair(2, 2);
+    quiz.clickItem("Slowo_2", 1);
+    quiz.pressWithdraw();
+    EXPECT_EQ(quiz.main().Slowo[2].listIndex(), 0);
+    EXPECT_EQ(quiz.main().Prowerka[1].text(), "ДА");
+}
+
+TEST(Answering, WithdrawingTheOnlyAnswerLeavesTheListEmpty) {
+    Quiz quiz;
+    quiz.enterPair(7, 7);
+    quiz.clickItem("Slowo_2", 0);
+    quiz.pressWithdraw();
+    EXPECT_EQ(quiz.main().Slowo[2].count(), 0);
+    EXPECT_EQ(quiz.main().Slowo[2].listIndex(), -1);
+    EXPECT_EQ(quiz.main().Slowo[0].count(), 50);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 50"));
+}
+
+TEST(Answering, SelectingAnAnswerEmptiesTheBoxAndChecksIt) {
+    Quiz quiz;
+    quiz.enterPair(1, 1);
+    quiz.enterPair(2, 3);
+    EXPECT_FALSE(quiz.explanationBox().isEmpty());
+    quiz.clickItem("Slowo_2", 1);
+    EXPECT_TRUE(quiz.explanationBox().isEmpty());
+    EXPECT_EQ(quiz.main().dum_N[2].listIndex(), 1);
+    EXPECT_EQ(quiz.main().Prowerka[1].text(), "НЕ");
+    EXPECT_EQ(quiz.main().Prowerka[1].backColor(), 255u);
+    EXPECT_FALSE(quiz.main().Prowerka[1].isVisible()); // until the evaluation
+    quiz.clickItem("Slowo_2", 0);
+    EXPECT_EQ(quiz.main().Prowerka[1].text(), "ДА");
+    EXPECT_EQ(quiz.main().Prowerka[1].backColor(), 65280u);
+}
+
+TEST(Answering, SelectingAPhraseMirrorsIntoItsKeyList) {
+    Quiz quiz;
+    quiz.clickItem("Slowo_0", QStringLiteral("Охайо"));
+    EXPECT_EQ(quiz.main().dum_N[0].listIndex(), quiz.main().Slowo[0].listIndex());
+    EXPECT_EQ(quiz.main().Tekusht_nomer, 37);
+    quiz.clickItem("Slowo_1", 5);
+    EXPECT_EQ(quiz.main().dum_N[1].listIndex(), 5);
+}
+
+TEST(Answering, EvaluationIsEnabledAtTheClickAfter38Entries) {
+    Quiz quiz;
+    enterCorrect(quiz, 1, 37);
+    EXPECT_FALSE(quiz.main().Uprawl[2].isEnabled());
+    quiz.enterPair(38, 38);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 12"));
+    // The rule looked at the lists before this click's entry: 37 answers, 13 left.
+    EXPECT_FALSE(quiz.main().Uprawl[2].isEnabled());
+    quiz.pressWithdraw(); // nothing selected: no action, but the rule runs again
+    EXPECT_TRUE(quiz.main().Uprawl[2].isEnabled());
+}
+
+TEST(Evaluation, ScoresWithFiftyPairs) {
+    {
+        Quiz quiz;
+        enterCorrect(quiz, 1, 38);
+        quiz.pressWithdraw();
+        quiz.pressEvaluate();
+        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 76%"));
+    }
+    {
+        Quiz quiz;
+        enterCorrect(quiz, 1, 50);
+        quiz.pressEvaluate();
+        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 100%"));
+    }
+    {
+        Quiz quiz;
+        for (int n = 1; n <= 50; ++n) {
+            quiz.enterPair(n, n % 50 + 1);
+        }
+        quiz.pressEvaluate();
+        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 0%"));
+    }
+}
+
+TEST(Evaluation, RoundsHalfToEvenWithEightPairs) {
+    {
+        Quiz quiz(test::numberedContent(8, 10));
+        quiz.enterPair(1, 1);
+        for (int n = 2; n <= 8; ++n) {
+            quiz.enterPair(n, n + 1);
+        }
+        quiz.pressWithdraw();
+        quiz.pressEvaluate();
+        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 12%"));
+    }
+    {
+        Quiz quiz(test::numberedContent(8, 10));
+        enterCorrect(quiz, 1, 3);
+        for (int n = 4; n <= 8; ++n) {
+            quiz.enterPair(n, n + 2);
+        }
+        quiz.pressWithdraw();
+        quiz.pressEvaluate();
+        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 38%"));
+    }
+}
+
+TEST(Evaluation, LocksAnsweringAndShowsTheFirstCheck) {
+    Quiz quiz;
+    quiz.enterPair(1, 2);
+    enterCorrect(quiz, 3, 40);
+    quiz.clickItem("Slowo_2", 5);
+    quiz.pressWithdraw(); // withdraws pair 8, re-selects; the rule enables "Оцени"
+    ASSERT_TRUE(quiz.main().Uprawl[2].isEnabled());
+    quiz.pressEvaluate();
+    const keb::MainWindow& m = quiz.main();
+    EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 74%"));
+    EXPECT_FALSE(m.Uprawl[0].isEnabled());
+    EXPECT_FALSE(m.Uprawl[1].isEnabled());
+    EXPECT_FALSE(m.Uprawl[2].isEnabled());
+    EXPECT_TRUE(m.Uprawl[3].isEnabled());
+    EXPECT_EQ(m.Slowo[2].listIndex(), 0);
+    EXPECT_TRUE(m.Prowerka[1].isVisible());
+    EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
+    EXPECT_EQ(m.Broi_werni, 37);
+
+    // Answering stays locked: the buttons are disabled for the mouse too.
+    quiz.clickItem("Slowo_0", 0);
+    quiz.clickItem("Slowo_1", 0);
+    quiz.pressChoose();
+    quiz.pressWithdraw();
+    EXPECT_EQ(m.Slowo[2].count(), 38);
+    quiz.clickItem("Slowo_2", 1);
+    EXPECT_EQ(m.Prowerka[1].text(), "ДА");
+    EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 74%"));
+}
+
+TEST(Evaluation, WithNoAnswersDoesNothing) {
+    Quiz quiz(test::numberedContent(3, 0)); // no right phrases: the rule enables "Оцени" at once
+    ASSERT_TRUE(quiz.main().Uprawl[2].isEnabled());
+    quiz.pressEvaluate();
+    EXPECT_EQ(quiz.label(), QStringLiteral("Оставащи:"));
+    EXPECT_TRUE(quiz.main().Uprawl[0].isEnabled());
+    EXPECT_TRUE(quiz.main().Uprawl[2].isEnabled());
+    EXPECT_FALSE(quiz.main().Prowerka[1].isVisible());
+}
+
+TEST(Evaluation, EmptyContentNeitherDividesByZeroNorCrashes) {
+    Quiz quiz(test::numberedContent(0, 0));
+    EXPECT_EQ(quiz.main().Nastroiki[0].item(0), "0");
+    quiz.pressChoose();
+    quiz.pressWithdraw();
+    quiz.pressEvaluate();
+    quiz.pressExplain();
+    quiz.clickThumbnail();
+    EXPECT_EQ(quiz.main().Slowo[2].count(), 0);
+    // Should an answer ever be graded against no pairs, the score is 0.
+    quiz.main().Slowo[2].addItem("x y");
+    quiz.main().dum_N[2].addItem("1");
+    quiz.main().dum_N[3].addItem("1");
+    quiz.main().Oceni_testa();
+    EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 0%"));
+}
+
+// After any sequence of entries and withdrawals every phrase stands in exactly one place, the key
+// lists run parallel to their lists, and every key names its phrase's position in the content.
+TEST(Answering, RandomEntriesAndWithdrawalsKeepEveryPhraseInOnePlace) {
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        Quiz quiz(seed % 2 ? content::builtinContent() : test::numberedContent(8, 10));
+        const keb::MainWindow& m = quiz.main();
+        const auto& danni = quiz.program.danni();
+        std::mt19937 random(seed);
+        for (int step = 0; step < 150; ++step) {
+            const auto pick = [&](const char* list, int count) {
+                if (count > 0) {
+                    quiz.clickItem(list, static_cast<int>(random() % unsigned(count)));
+                }
+            };
+            if (random() % 3 == 0) {
+                pick("Slowo_2", m.Slowo[2].count());
+                quiz.pressWithdraw();
+            } else {
+                pick("Slowo_0", m.Slowo[0].count());
+                pick("Slowo_1", m.Slowo[1].count());
+                quiz.pressChoose();
+            }
+            SCOPED_TRACE(::testing::Message() << "seed " << seed << " step " << step);
+            for (int side = 0; side < 2; ++side) {
+                ASSERT_EQ(m.dum_N[side].count(), m.Slowo[side].count());
+                for (int p = 0; p < m.Slowo[side].count(); ++p) {
+                    const int key = std::stoi(m.dum_N[side].item(p));
+                    ASSERT_EQ(content::itemAt(danni.danni(side), key - 1), m.Slowo[side].item(p));
+                }
+            }
+            ASSERT_EQ(m.dum_N[2].count(), m.Slowo[2].count());
+            ASSERT_EQ(m.dum_N[3].count(), m.Slowo[2].count());
+            std::multiset<std::string> left(m.Slowo[0].items().begin(), m.Slowo[0].items().end());
+            std::multiset<std::string> right(m.Slowo[1].items().begin(), m.Slowo[1].items().end());
+            for (int a = 0; a < m.Slowo[2].count(); ++a) {
+                const std::string l = content::itemAt(danni.danni(0), std::stoi(m.dum_N[2].item(a)) - 1);
+                const std::string r = content::itemAt(danni.danni(1), std::stoi(m.dum_N[3].item(a)) - 1);
+                ASSERT_EQ(m.Slowo[2].item(a), l + " " + r);
+                left.insert(l);
+                right.insert(r);
+            }
+            ASSERT_EQ(left, std::multiset<std::string>(danni.danni(0).begin(), danni.danni(0).end()));
+            ASSERT_EQ(right, std::multiset<std::string>(danni.danni(1).begin(), danni.danni(1).end()));
+            const int remaining = std::min(m.Slowo[0].count(), m.Slowo[1].count());
+            if (quiz.label() != QStringLiteral("Оставащи:")) {
+                ASSERT_EQ(quiz.label(), QStringLiteral("Остават: %1").arg(remaining));
+            }
+        }
+    }
+}
