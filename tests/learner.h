@@ -17,6 +17,14 @@ class QImage;
 class QListWidget;
 class QWidget;
 
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '[' << list.join(QStringLiteral("|")).toStdString() << ']';
+}
+
 namespace test {
 
 // Records that the program ended instead of ending the test; lists the fonts it is given.

@@ -1,0 +1,117 @@
+#include "explain/explanation.h"
+#include "explain/picture_window.h"
+#include "learner.h"
+
+#include <gtest/gtest.h>
+
+using test::Quiz;
+
+namespace {
+
+content::ContentTable withExplanationFlag(int n, const std::string& flag) {
+    content::ContentTable table = content::builtinContent();
+    table.otgowor[0][static_cast<std::size_t>(n)] = flag;
+    return table;
+}
+
+} // namespace
+
+TEST(Explanation, TextOfPhraseOneExactly) {
+    const content::ContentStore store(content::builtinContent());
+    EXPECT_EQ(keb::Explanation::text(store, 1),
+              "\r\n\"Айдахо\" е във връзка с \"Бойзи \"");
+    EXPECT_EQ(keb::Explanation::text(store, 50),
+              "\r\n\"Юта Солт\" е във връзка с \"Лейк Сити \"");
+    for (int n = 1; n <= 50; ++n) {
+        const std::string text = keb::Explanation::text(store, n);
+        EXPECT_EQ(text.find("\r\n", 2), std::string::npos) << n; // one line after the empty one
+    }
+}
+
+TEST(Explanation, ExtraLinesOnlyWhereTheFlagIsAboveZero) {
+    const content::ContentStore withLines(withExplanationFlag(6, "2"));
+    std::string expected = "\r\n\"Арканзас\" е във връзка с \"Литъл Рок \"\r\nOtgowor 6";
+    for (int i = 1; i <= 18; ++i) {
+        expected += "\r\n6";
+    }
+    expected += "\r\n5";
+    EXPECT_EQ(keb::Explanation::text(withLines, 6), expected);
+
+    for (const char* flag : {"0", "-1", "abc", ""}) {
+        const content::ContentStore without(withExplanationFlag(6, flag));
+        EXPECT_EQ(keb::Explanation::text(without, 6),
+                  "\r\n\"Арканзас\" е във връзка с \"Литъл Рок \"")
+            << flag;
+    }
+    // A flag for a phrase without extra lines adds nothing and fails nothing.
+    content::ContentTable table = test::numberedContent(55, 55);
+    table.otgowor[0][52] = "1";
+    EXPECT_EQ(keb::Explanation::text(content::ContentStore(table), 52),
+              "\r\n\"Ляв 52\" е във връзка с \"Десен 52 \"");
+}
+
+TEST(Explanation, BeforeEvaluationEntersThePairAndExplainsItsLeftPhrase) {
+    Quiz quiz;
+    quiz.clickItem("Slowo_0", QStringLiteral("Тексас"));
+    quiz.clickItem("Slowo_1", QStringLiteral("Бостън "));
+    quiz.pressExplain();
+    const keb::MainWindow& m = quiz.main();
+    EXPECT_EQ(quiz.shown("Slowo_2"), QStringList{QStringLiteral("Тексас Бостън ")});
+    EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Тексас\" е във връзка с \"Остин \"");
+    EXPECT_EQ(m.Prowerka[0].shownText(), "\n\"Тексас\" е във връзка с \"Остин \"");
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 49"));
+    EXPECT_FALSE(m.Uprawl[3].isEnabled());
+    // Once used, it waits for the evaluation.
+    quiz.clickItem("Slowo_0", 0);
+    quiz.clickItem("Slowo_1", 0);
+    quiz.pressExplain();
+    EXPECT_EQ(m.Slowo[2].count(), 1);
+}
+
+TEST(Explanation, BeforeEvaluationWithOneSideSelectedDoesNothing) {
+    Quiz quiz;
+    quiz.enterPair(1, 1);
+    quiz.clickItem("Slowo_0", 0);
+    const std::string before = quiz.main().Prowerka[0].text();
+    quiz.pressExplain();
+    EXPECT_EQ(quiz.main().Slowo[2].count(), 1);
+    EXPECT_EQ(quiz.main().Prowerka[0].text(), before);
+    EXPECT_TRUE(quiz.main().Uprawl[3].isEnabled());
+}
+
+TEST(Explanation, AfterEvaluationExplainsTheSelectedAnswer) {
+    Quiz quiz;
+    quiz.enterPair(2, 5);
+    for (int n = 6; n <= 43; ++n) {
+        quiz.enterPair(n, n);
+    }
+    quiz.pressWithdraw();
+    quiz.pressEvaluate();
+    const keb::MainWindow& m = quiz.main();
+    ASSERT_EQ(quiz.label(), QStringLiteral("Верни: 76%"));
+    quiz.pressExplain();
+    EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Айова\" е във връзка с \"Де Мойн \"");
+    EXPECT_FALSE(m.Uprawl[2].isEnabled());
+    EXPECT_TRUE(m.Uprawl[3].isEnabled());
+    quiz.clickItem("Slowo_2", 3);
+    EXPECT_TRUE(quiz.explanationBox().isEmpty());
+    quiz.pressExplain();
+    EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Вирджиния\" е във връзка с \"Ричмънд \"");
+    EXPECT_EQ(m.dum_N[2].listIndex(), 3);
+    EXPECT_EQ(m.Tekusht_nomer, 8);
+}
+
+TEST(Explanation, AfterEvaluationWithNothingSelectedDoesNothing) {
+    Quiz quiz(test::numberedContent(3, 3));
+    quiz.enterPair(1, 1);
+    quiz.enterPair(2, 3);
+    quiz.enterPair(3, 2);
+    quiz.pressWithdraw(); // nothing selected: the rule alone runs
+    quiz.pressEvaluate();
+    ASSERT_EQ(quiz.label(), QStringLiteral("Верни: 33%"));
+    quiz.main().Slowo[2].setListIndex(-1);
+    quiz.main().Prowerka[0].setText("");
+    quiz.pressExplain();
+    EXPECT_TRUE(quiz.explanationBox().isEmpty());
+    EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 33%"));
+}
