@@ -6,7 +6,9 @@ namespace content {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads [sign] digits [. digits] from text at pos; returns the length read, 0 when no digit.
 std::size_t scanNumber(std::string_view text, std::size_t pos, double& value) {
@@ -79,6 +81,8 @@ long long roundHalfEven(double value) {
     return whole;
 }
 
-std::string decimal(long long value) { return std::to_string(value); }
+std::string decimal(long long value) {
+    return std::to_string(value);
+}
 
 } // namespace content

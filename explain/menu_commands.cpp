@@ -15,8 +15,12 @@ MenuCommands::MenuCommands(MainWindow& main)
     main.form.onCloseBox([this] { main_.program().end(); });
 }
 
-void MenuCommands::Izhod_Click() { main_.program().end(); }
+void MenuCommands::Izhod_Click() {
+    main_.program().end();
+}
 
-void MenuCommands::Cwqt_Click() { main_.program().showSettings(); }
+void MenuCommands::Cwqt_Click() {
+    main_.program().showSettings();
+}
 
 } // namespace keb

@@ -9,7 +9,9 @@ namespace keb {
 
 namespace {
 
-bool hasSlot(int n) { return n >= 1 && n <= PictureWindow::kSlots; }
+bool hasSlot(int n) {
+    return n >= 1 && n <= PictureWindow::kSlots;
+}
 
 } // namespace
 
@@ -17,8 +19,7 @@ bool hasSlot(int n) { return n >= 1 && n <= PictureWindow::kSlots; }
 // whose leading number is above 0. A flag that is no number, or one for a phrase without a slot,
 // gives the blank picture and no enlarged view.
 int PictureSlots::thumbnailSlot(int n) const {
-    const auto flag = content::strictNumber(
-        main_.program().pictureWindow().Spis_graf[0].item(n));
+    const auto flag = content::strictNumber(main_.program().pictureWindow().Spis_graf[0].item(n));
     return flag && *flag != 0 && hasSlot(n) ? n : 0;
 }
 
@@ -31,8 +32,7 @@ int PictureSlots::enlargedSlot(int n) const {
 void PictureSlots::Pokaji_grafika(int n) {
     PictureWindow& store = main_.program().pictureWindow();
     const int slot = thumbnailSlot(n);
-    main_.Grafika[0].setPicture(slot ? store.Graphika[slot].picture()
-                                     : main_.Grafika[1].picture());
+    main_.Grafika[0].setPicture(slot ? store.Graphika[slot].picture() : main_.Grafika[1].picture());
     store.form.hide();
 }
 

@@ -16,16 +16,15 @@ PictureWindow::PictureWindow(const content::ContentStore& danni)
         Graphika.set(i, std::make_unique<ui::PictureBox>(form, "Graphika_" + std::to_string(i),
                                                          ui::Rect{0, 0, 1695, 1815}, i == 0));
     }
-    auto& flags = Spis_graf.set(0, std::make_unique<ui::ListBox>(
-                                       form, "Spis_graf_0", ui::Rect{0, 0, 1215, 1200},
-                                       ui::ListBox::Options{false, false}));
+    auto& flags = Spis_graf.set(
+        0, std::make_unique<ui::ListBox>(form, "Spis_graf_0", ui::Rect{0, 0, 1215, 1200},
+                                         ui::ListBox::Options{false, false}));
     for (const std::string& flag : danni.pictureFlags()) {
         flags.addItem(flag);
     }
 }
 
-void PictureWindow::putPicture(int n, const ui::Picture& picture, int widthTwips,
-                               int heightTwips) {
+void PictureWindow::putPicture(int n, const ui::Picture& picture, int widthTwips, int heightTwips) {
     if (n < 1 || n > kSlots) {
         return;
     }

@@ -43,9 +43,9 @@ MainWindow::MainWindow(Program& program)
 void MainWindow::createControls() {
     const auto list = [this](ui::ControlArray<ui::ListBox>& array, const char* name, int index,
                              ui::Rect r, bool sorted, bool visible) -> ui::ListBox& {
-        auto& box = array.set(index, std::make_unique<ui::ListBox>(
-                                         form, indexedName(name, index), r,
-                                         ui::ListBox::Options{sorted, visible}));
+        auto& box =
+            array.set(index, std::make_unique<ui::ListBox>(form, indexedName(name, index), r,
+                                                           ui::ListBox::Options{sorted, visible}));
         box.setFont(kDesignFont);
         return box;
     };
@@ -53,10 +53,10 @@ void MainWindow::createControls() {
                             ui::Rect r) -> ui::ListBox& {
         return list(array, name, index, r, false, false);
     };
-    const auto button = [this](int index, ui::Rect r, const char* caption,
-                               ui::ColourNumber colour, const char* tip) -> ui::Button& {
-        auto& b = Uprawl.set(index, std::make_unique<ui::Button>(
-                                        form, indexedName("Uprawl", index), r, caption));
+    const auto button = [this](int index, ui::Rect r, const char* caption, ui::ColourNumber colour,
+                               const char* tip) -> ui::Button& {
+        auto& b = Uprawl.set(
+            index, std::make_unique<ui::Button>(form, indexedName("Uprawl", index), r, caption));
         b.setFont(kDesignFont);
         b.setBackColor(colour);
         b.setToolTip(tip);
@@ -74,8 +74,7 @@ void MainWindow::createControls() {
         .setToolTip("Набор от вече въведени отговори");
     hidden(dum_N, "dum_N", 3, {10440, 2520, 615, 1485});
     button(0, {1200, 4200, 1215, 375}, "Избрах", 33023, "Натиснете бутон за избор");
-    button(1, {4680, 4200, 1215, 375}, "Върни", 8454143,
-           "Изтрива / възстановява направения избор");
+    button(1, {4680, 4200, 1215, 375}, "Върни", 8454143, "Изтрива / възстановява направения избор");
     button(2, {8400, 4200, 1215, 375}, "Оцени", 16761024, "Преустановява теста и формира оценка")
         .setEnabled(false);
     auto& keysLeft = hidden(dum_N, "dum_N", 4, {120, 3120, 615, 1200});
@@ -85,18 +84,18 @@ void MainWindow::createControls() {
         keysRight.addItem(decimal(i));
     }
 
-    Ndapis = std::make_unique<ui::Label>(form, "Ndapis", ui::Rect{4440, 0, 1455, 375}, "Оставащи:",
-                                         ui::Align::Centre);
+    Ndapis = std::make_unique<ui::Label>(form, "Ndapis", ui::Rect{4440, 0, 1455, 375},
+                                         "Оставащи:", ui::Align::Centre);
     Ndapis->setFont(kDesignFont);
     Ndapis->setBackColor(8438015);
     Ndapis->setToolTip("Извежда резултатите в края на теста");
 
     hidden(Nastroiki, "Nastroiki", 0, {480, 4320, 615, 345}).addItem("Zapiswam po-malkiq broj");
 
-    auto& check = Prowerka.set(
-        1, std::make_unique<ui::TextBox>(form, "Prowerka_1", ui::Rect{10440, 3120, 495, 495},
-                                         ui::TextBox::Options{false, false, ui::Align::Centre,
-                                                              false}));
+    auto& check =
+        Prowerka.set(1, std::make_unique<ui::TextBox>(
+                            form, "Prowerka_1", ui::Rect{10440, 3120, 495, 495},
+                            ui::TextBox::Options{false, false, ui::Align::Centre, false}));
     check.setFont(kDesignFont);
     check.setBackColor(65280);
     check.setToolTip("зелено - Вярно; червено - Грешно");
@@ -320,8 +319,7 @@ void MainWindow::Oceni_testa() {
     // Content with an empty phrase list has no pairs; no answer can be entered then, and the
     // score of an empty quiz is 0.
     const double pairs = leadingNumber(Nastroiki[0].item(0));
-    const long long score =
-        pairs > 0 ? content::roundHalfEven(100.0 * Broi_werni / pairs) : 0;
+    const long long score = pairs > 0 ? content::roundHalfEven(100.0 * Broi_werni / pairs) : 0;
     Uprawl[0].setEnabled(false);
     Uprawl[1].setEnabled(false);
     Ndapis->setCaption("Верни: " + decimal(score) + "%");

@@ -19,7 +19,8 @@ class SettingsWindow;
 // content they show. Nothing of it is global, so every test can build a fresh one.
 class Program {
 public:
-    explicit Program(ui::Platform& platform, content::ContentTable table = content::builtinContent());
+    explicit Program(ui::Platform& platform,
+                     content::ContentTable table = content::builtinContent());
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program();

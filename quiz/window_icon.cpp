@@ -50,34 +50,18 @@ const char* const kIcon32[] = {
 };
 
 const char* const kIcon16[] = {
-    "16 16 7 1",
-    "k c #000000",
-    "g c #008000",
-    "w c #FFFFFF",
-    "y c #FFFF00",
-    "b c #000080",
-    "r c #800000",
-    "o c #FF0000",
-    "kkkkkkkkkkkkkkkk",
-    "kggggggggggggggk",
-    "kgwwwwgggyyyyygk",
-    "kgwwwwgggyyyyygk",
-    "kgwbbwgggyrrrygk",
-    "kgwwwwgggyyyyygk",
-    "kgwbbwoooyrrrygk",
-    "kgwwwwgggyyyyygk",
-    "kgwwwwgggyyyyygk",
-    "kgwbbwoooyrrrygk",
-    "kgwwwwgggyyyyygk",
-    "kgwbbwgggyrrrygk",
-    "kgwwwwgggyyyyygk",
-    "kggggggggggggggk",
-    "kggggggggggggggk",
-    "kkkkkkkkkkkkkkkk",
+    "16 16 7 1",        "k c #000000",      "g c #008000",      "w c #FFFFFF",
+    "y c #FFFF00",      "b c #000080",      "r c #800000",      "o c #FF0000",
+    "kkkkkkkkkkkkkkkk", "kggggggggggggggk", "kgwwwwgggyyyyygk", "kgwwwwgggyyyyygk",
+    "kgwbbwgggyrrrygk", "kgwwwwgggyyyyygk", "kgwbbwoooyrrrygk", "kgwwwwgggyyyyygk",
+    "kgwwwwgggyyyyygk", "kgwbbwoooyrrrygk", "kgwwwwgggyyyyygk", "kgwbbwgggyrrrygk",
+    "kgwwwwgggyyyyygk", "kggggggggggggggk", "kggggggggggggggk", "kkkkkkkkkkkkkkkk",
 };
 
 } // namespace
 
-std::vector<const char* const*> windowIcon() { return {kIcon32, kIcon16}; }
+std::vector<const char* const*> windowIcon() {
+    return {kIcon32, kIcon16};
+}
 
 } // namespace keb

@@ -19,8 +19,12 @@ std::vector<std::string> hiddenRecordCopy();
 
 constexpr int kFontFaceItem = 1;
 constexpr int kFontSizeItem = 2;
-constexpr int colourItem(int target) { return 4 * target + 3; }
-constexpr int componentItem(int target, int component) { return 4 * target + 4 + component; }
+constexpr int colourItem(int target) {
+    return 4 * target + 3;
+}
+constexpr int componentItem(int target, int component) {
+    return 4 * target + 4 + component;
+}
 
 struct Rgb {
     int red = 0;

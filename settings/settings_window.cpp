@@ -63,8 +63,8 @@ void SettingsWindow::createControls() {
     label(Label_Cv, "Label_Cv", 3, {795, 1150, 4020, 255}, "Цвят",
           "Показва цифровата стойност на формирания цвят в 16-ична бройна система ");
 
-    picColor = std::make_unique<ui::PictureBox>(form, "picColor", ui::Rect{240, 120, 5055, 915},
-                                                true);
+    picColor =
+        std::make_unique<ui::PictureBox>(form, "picColor", ui::Rect{240, 120, 5055, 915}, true);
     picColor->setFont(ui::Font{"MS Sans Serif", 8.25});
     picColor->setToolTip("Получен изходен цвят");
 
@@ -82,23 +82,23 @@ void SettingsWindow::createControls() {
                                       "Промяна на стойн остта на зелената съставка ",
                                       "Промяна на стойн остта на синята съставка "};
     for (int k = 0; k < 3; ++k) {
-        auto& s = Slider1.set(k, std::make_unique<ui::Slider>(
-                                     form, indexedName("Slider1", k),
-                                     ui::Rect{440, 1560 + 480 * k, 3000, 315},
-                                     ui::Slider::Options{0, 255, 1, 10}));
+        auto& s =
+            Slider1.set(k, std::make_unique<ui::Slider>(form, indexedName("Slider1", k),
+                                                        ui::Rect{440, 1560 + 480 * k, 3000, 315},
+                                                        ui::Slider::Options{0, 255, 1, 10}));
         s.setFont(kControlFont);
         s.setToolTip(sliderTips[k]);
         s.onScroll([this, k] { Slider1_Scroll(k); });
     }
 
-    auto& names = List_font.set(0, std::make_unique<ui::ListBox>(
-                                       form, "List_font_0", ui::Rect{600, 2900, 2655, 1200},
-                                       ui::ListBox::Options{true, false}));
+    auto& names = List_font.set(
+        0, std::make_unique<ui::ListBox>(form, "List_font_0", ui::Rect{600, 2900, 2655, 1200},
+                                         ui::ListBox::Options{true, false}));
     names.setFont(kWindowFont);
     names.setToolTip(" Определя избрания шрифт ");
-    auto& sizes = List_font.set(1, std::make_unique<ui::ListBox>(
-                                       form, "List_font_1", ui::Rect{3840, 3840, 855, 735},
-                                       ui::ListBox::Options{false, true}));
+    auto& sizes = List_font.set(
+        1, std::make_unique<ui::ListBox>(form, "List_font_1", ui::Rect{3840, 3840, 855, 735},
+                                         ui::ListBox::Options{false, true}));
     sizes.setFont(kControlFont);
     sizes.setToolTip(" Определя размера на буквите ");
     for (int size = 8; size <= 14; ++size) {
@@ -108,10 +108,9 @@ void SettingsWindow::createControls() {
     label(Label_Cv, "Label_Cv", 4, {3860, 3450, 1490, 285}, "Размер  шрифт",
           "Показва размера на буквите във формирания текст ");
 
-    auto& sample = Text_Cv.set(
-        0, std::make_unique<ui::TextBox>(form, "Text_Cv_0", ui::Rect{600, 4200, 2655, 405},
-                                         ui::TextBox::Options{false, false, ui::Align::Centre,
-                                                              true}));
+    auto& sample = Text_Cv.set(0, std::make_unique<ui::TextBox>(
+                                      form, "Text_Cv_0", ui::Rect{600, 4200, 2655, 405},
+                                      ui::TextBox::Options{false, false, ui::Align::Centre, true}));
     sample.setFont(kWindowFont);
     sample.setToolTip("Полето илюстрира шрифт, размер на букви, цвят и фон на букви ");
     sample.setText("Шрифт");
@@ -134,9 +133,9 @@ void SettingsWindow::createControls() {
     for (int i = 0; i < 4; ++i) {
         const int top = i < 3 ? 1560 + 480 * i : 3000;
         const bool visible = i < 3;
-        auto& option = Option1.set(i, std::make_unique<ui::OptionButton>(
-                                          form, indexedName("Option1", i),
-                                          ui::Rect{3860, top, 345, 285}, visible));
+        auto& option = Option1.set(
+            i, std::make_unique<ui::OptionButton>(form, indexedName("Option1", i),
+                                                  ui::Rect{3860, top, 345, 285}, visible));
         option.setFont(kControlFont);
         option.setToolTip(rows[i].tip);
         option.onClick([this, i] { Option1_Click(i); });
@@ -146,9 +145,9 @@ void SettingsWindow::createControls() {
     }
     Option1[0].setValue(true);
 
-    auto& copy = List_font.set(2, std::make_unique<ui::ListBox>(
-                                      form, "List_font_2", ui::Rect{0, 3120, 150, 1485},
-                                      ui::ListBox::Options{false, false}));
+    auto& copy = List_font.set(
+        2, std::make_unique<ui::ListBox>(form, "List_font_2", ui::Rect{0, 3120, 150, 1485},
+                                         ui::ListBox::Options{false, false}));
     copy.setFont(kControlFont);
     copy.setToolTip(" Определя размера на буквите ");
     for (const std::string& item : hiddenRecordCopy()) {
@@ -160,9 +159,13 @@ void SettingsWindow::createControls() {
     }
 }
 
-ui::ListBox& SettingsWindow::record() const { return program_.mainWindow().Cweta[0]; }
+ui::ListBox& SettingsWindow::record() const {
+    return program_.mainWindow().Cweta[0];
+}
 
-std::string SettingsWindow::recordItem(int item) const { return record().item(item); }
+std::string SettingsWindow::recordItem(int item) const {
+    return record().item(item);
+}
 
 ui::ColourNumber SettingsWindow::recordColour(int item) const {
     return static_cast<ui::ColourNumber>(leadingNumber(recordItem(item)));
@@ -209,7 +212,8 @@ void SettingsWindow::Opredeli_cwqt() {
     Option1[3].setBackColor(recordColour(colourItem(3)));
     ui::ListBox& items = record();
     for (int t = 0; t < 4; ++t) {
-        const Rgb rgb = cwetowe_RGB(static_cast<long long>(leadingNumber(recordItem(colourItem(t)))));
+        const Rgb rgb =
+            cwetowe_RGB(static_cast<long long>(leadingNumber(recordItem(colourItem(t)))));
         items.setItem(componentItem(t, 0), decimal(rgb.red));
         items.setItem(componentItem(t, 1), decimal(rgb.green));
         items.setItem(componentItem(t, 2), decimal(rgb.blue));
@@ -301,7 +305,9 @@ void SettingsWindow::mnu_zapis_Click() {
     program_.settingsClosed();
 }
 
-void SettingsWindow::mnu_Otkaz_Click() { program_.settingsClosed(); }
+void SettingsWindow::mnu_Otkaz_Click() {
+    program_.settingsClosed();
+}
 
 void SettingsWindow::mnu_Danni_Click() {}
 

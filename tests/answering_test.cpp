@@ -283,14 +283,18 @@ TEST(Answering, RandomEntriesAndWithdrawalsKeepEveryPhraseInOnePlace) {
             std::multiset<std::string> left(m.Slowo[0].items().begin(), m.Slowo[0].items().end());
             std::multiset<std::string> right(m.Slowo[1].items().begin(), m.Slowo[1].items().end());
             for (int a = 0; a < m.Slowo[2].count(); ++a) {
-                const std::string l = content::itemAt(danni.danni(0), std::stoi(m.dum_N[2].item(a)) - 1);
-                const std::string r = content::itemAt(danni.danni(1), std::stoi(m.dum_N[3].item(a)) - 1);
+                const std::string l =
+                    content::itemAt(danni.danni(0), std::stoi(m.dum_N[2].item(a)) - 1);
+                const std::string r =
+                    content::itemAt(danni.danni(1), std::stoi(m.dum_N[3].item(a)) - 1);
                 ASSERT_EQ(m.Slowo[2].item(a), l + " " + r);
                 left.insert(l);
                 right.insert(r);
             }
-            ASSERT_EQ(left, std::multiset<std::string>(danni.danni(0).begin(), danni.danni(0).end()));
-            ASSERT_EQ(right, std::multiset<std::string>(danni.danni(1).begin(), danni.danni(1).end()));
+            ASSERT_EQ(left,
+                      std::multiset<std::string>(danni.danni(0).begin(), danni.danni(0).end()));
+            ASSERT_EQ(right,
+                      std::multiset<std::string>(danni.danni(1).begin(), danni.danni(1).end()));
             const int remaining = std::min(m.Slowo[0].count(), m.Slowo[1].count());
             if (quiz.label() != QStringLiteral("Оставащи:")) {
                 ASSERT_EQ(quiz.label(), QStringLiteral("Остават: %1").arg(remaining));

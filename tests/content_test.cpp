@@ -54,8 +54,8 @@ TEST(Content, UnusedListTitleAndGeometry) {
     EXPECT_TRUE(builtin().danni(2).empty());
     const auto& info = builtin().danni(3);
     ASSERT_EQ(info.size(), 6u);
-    EXPECT_EQ(info[0], builtin().siteAddress() +
-                           " KEB по География - американски щати и техните столици");
+    EXPECT_EQ(info[0],
+              builtin().siteAddress() + " KEB по География - американски щати и техните столици");
     EXPECT_TRUE(builtin().siteAddress().ends_with(".example"));
     EXPECT_EQ(content::leadingNumber(info[1]), 11250);
     EXPECT_EQ(info[2], "120");

@@ -18,10 +18,8 @@ content::ContentTable withExplanationFlag(int n, const std::string& flag) {
 
 TEST(Explanation, TextOfPhraseOneExactly) {
     const content::ContentStore store(content::builtinContent());
-    EXPECT_EQ(keb::Explanation::text(store, 1),
-              "\r\n\"Айдахо\" е във връзка с \"Бойзи \"");
-    EXPECT_EQ(keb::Explanation::text(store, 50),
-              "\r\n\"Юта Солт\" е във връзка с \"Лейк Сити \"");
+    EXPECT_EQ(keb::Explanation::text(store, 1), "\r\n\"Айдахо\" е във връзка с \"Бойзи \"");
+    EXPECT_EQ(keb::Explanation::text(store, 50), "\r\n\"Юта Солт\" е във връзка с \"Лейк Сити \"");
     for (int n = 1; n <= 50; ++n) {
         const std::string text = keb::Explanation::text(store, n);
         EXPECT_EQ(text.find("\r\n", 2), std::string::npos) << n; // one line after the empty one

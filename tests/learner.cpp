@@ -13,15 +13,21 @@
 
 namespace test {
 
-QString toQ(const std::string& text) { return QString::fromStdString(text); }
+QString toQ(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-std::string fromQ(const QString& text) { return text.toStdString(); }
+std::string fromQ(const QString& text) {
+    return text.toStdString();
+}
 
 Quiz::Quiz(content::ContentTable table) : program(platform, std::move(table)) {
     program.start();
 }
 
-QWidget* Quiz::window() const { return main().form.widget(); }
+QWidget* Quiz::window() const {
+    return main().form.widget();
+}
 
 QListWidget* listIn(QWidget* window, const char* name) {
     auto* list = window->findChild<QListWidget*>(name);
@@ -81,7 +87,9 @@ void clickMenu(QWidget* window, const char* actionName) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
 }
 
-void Quiz::menu(const char* actionName) const { clickMenu(window(), actionName); }
+void Quiz::menu(const char* actionName) const {
+    clickMenu(window(), actionName);
+}
 
 void Quiz::enterPair(int left, int right) const {
     const auto& danni = program.danni();
@@ -90,9 +98,13 @@ void Quiz::enterPair(int left, int right) const {
     pressChoose();
 }
 
-QString Quiz::label() const { return toQ(main().Ndapis->caption()); }
+QString Quiz::label() const {
+    return toQ(main().Ndapis->caption());
+}
 
-QString Quiz::explanationBox() const { return toQ(main().Prowerka[0].text()); }
+QString Quiz::explanationBox() const {
+    return toQ(main().Prowerka[0].text());
+}
 
 content::ContentTable numberedContent(int left, int right) {
     std::vector<std::string> l;

@@ -154,8 +154,8 @@ TEST(SettingsWindow, SavingTheDefaultsRecoloursTheQuizWindow) {
 
     const QImage image = test::saveGrab(quiz.window(), "main_window_saved.png");
     const auto at = [&](const char* name, QPoint p) {
-        QWidget* w = name ? quiz.window()->findChild<QWidget*>(name)
-                          : quiz.main().form.clientArea();
+        QWidget* w =
+            name ? quiz.window()->findChild<QWidget*>(name) : quiz.main().form.clientArea();
         return image.pixelColor(w->mapTo(quiz.window(), p));
     };
     EXPECT_EQ(at(nullptr, QPoint(3, 250)), QColor(128, 0, 0));
@@ -201,7 +201,8 @@ TEST(SettingsWindow, EveryLearnerStepWritesTheRecord) {
     // track, so the track runs along the slider's upper part.
     QTest::mouseClick(green, Qt::LeftButton, {}, QPoint(4, 6));
     EXPECT_EQ(s.record(9), "234");
-    EXPECT_EQ(s.window().Text_Cv[0].backColor(), static_cast<ui::ColourNumber>(255 + 234 * 256 + 255 * 65536));
+    EXPECT_EQ(s.window().Text_Cv[0].backColor(),
+              static_cast<ui::ColourNumber>(255 + 234 * 256 + 255 * 65536));
     EXPECT_EQ(s.window().Option1[1].backColor(), s.window().Text_Cv[0].backColor());
 }
 

@@ -5,12 +5,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTest>
 #include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using test::Quiz;
@@ -18,7 +18,8 @@ using test::Quiz;
 TEST(StartUp, WindowTakesTitleAndGeometryFromTheContent) {
     Quiz quiz;
     keb::MainWindow& m = quiz.main();
-    EXPECT_EQ(m.form.caption(), "www.keb.example KEB по География - американски щати и техните столици");
+    EXPECT_EQ(m.form.caption(),
+              "www.keb.example KEB по География - американски щати и техните столици");
     EXPECT_EQ(m.form.outerWidth(), 11250);
     EXPECT_EQ(m.form.clientHeight(), 7005);
     EXPECT_EQ(m.Slowo[0].geometry(), (ui::Rect{120, 480, 3135, 2055}));
@@ -91,9 +92,8 @@ TEST(StartUp, FirstPhrasesSelectedAndEvaluationDisabled) {
 
 TEST(StartUp, OnlyTheLearnersControlsAreVisible) {
     Quiz quiz;
-    const QStringList expected{"Slowo_0",   "Slowo_1",   "Slowo_2",    "Uprawl_0", "Uprawl_1",
-                               "Uprawl_2",  "Uprawl_3",  "Ndapis",     "Prowerka_0",
-                               "Grafika_0"};
+    const QStringList expected{"Slowo_0",  "Slowo_1",  "Slowo_2", "Uprawl_0",   "Uprawl_1",
+                               "Uprawl_2", "Uprawl_3", "Ndapis",  "Prowerka_0", "Grafika_0"};
     QStringList visible;
     const auto children = quiz.main().form.clientArea()->findChildren<QWidget*>(
         QString(), Qt::FindDirectChildrenOnly);

@@ -6,8 +6,8 @@
 
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,9 +18,9 @@ struct Lists : ::testing::Test {
         window.showModeless();
     }
     ui::ListBox& make(bool sorted) {
-        lists.push_back(std::make_unique<ui::ListBox>(
-            window, "list" + std::to_string(lists.size()), ui::Rect{0, 0, 3000, 3000},
-            ui::ListBox::Options{sorted, true}));
+        lists.push_back(std::make_unique<ui::ListBox>(window, "list" + std::to_string(lists.size()),
+                                                      ui::Rect{0, 0, 3000, 3000},
+                                                      ui::ListBox::Options{sorted, true}));
         ui::ListBox& list = *lists.back();
         list.onClick([this, &list] { clicks.push_back(list.listIndex()); });
         return list;

@@ -4,7 +4,8 @@
 
 namespace ui {
 
-Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+Application::Application(int& argc, char** argv)
+    : app_(std::make_unique<QApplication>(argc, argv)) {
     QApplication::setApplicationName(QStringLiteral("keb"));
     // The program decides itself when it ends: its store windows are hidden, not closed.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -12,6 +13,8 @@ Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplic
 
 Application::~Application() = default;
 
-int Application::run() { return QApplication::exec(); }
+int Application::run() {
+    return QApplication::exec();
+}
 
 } // namespace ui

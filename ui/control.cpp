@@ -18,17 +18,29 @@ Control::Control(QWidget* widget, const std::string& objectName, const Rect& twi
 
 Control::~Control() = default;
 
-void Control::setVisible(bool visible) { widget_->setVisible(visible); }
+void Control::setVisible(bool visible) {
+    widget_->setVisible(visible);
+}
 
-bool Control::isVisible() const { return !widget_->isHidden(); }
+bool Control::isVisible() const {
+    return !widget_->isHidden();
+}
 
-void Control::setEnabled(bool enabled) { widget_->setEnabled(enabled); }
+void Control::setEnabled(bool enabled) {
+    widget_->setEnabled(enabled);
+}
 
-bool Control::isEnabled() const { return widget_->isEnabled(); }
+bool Control::isEnabled() const {
+    return widget_->isEnabled();
+}
 
-void Control::setToolTip(const std::string& text) { widget_->setToolTip(toQt(text)); }
+void Control::setToolTip(const std::string& text) {
+    widget_->setToolTip(toQt(text));
+}
 
-std::string Control::toolTip() const { return fromQt(widget_->toolTip()); }
+std::string Control::toolTip() const {
+    return fromQt(widget_->toolTip());
+}
 
 void Control::setGeometry(const Rect& twips) {
     asked_ = twips;
@@ -57,7 +69,9 @@ void Control::setSize(int widthTwips, int heightTwips) {
     widget_->resize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 
-void Control::setFont(const Font& font) { widget_->setFont(toQFont(font)); }
+void Control::setFont(const Font& font) {
+    widget_->setFont(toQFont(font));
+}
 
 void Control::setFontFace(const std::string& face) {
     QFont f = widget_->font();
@@ -79,7 +93,9 @@ Font Control::font() const {
     return Font{fromQt(f.family()), f.pointSizeF()};
 }
 
-double Control::effectiveFontSize() const { return QFontInfo(widget_->font()).pointSizeF(); }
+double Control::effectiveFontSize() const {
+    return QFontInfo(widget_->font()).pointSizeF();
+}
 
 void Control::setBackColor(ColourNumber colour) {
     back_ = colour;

@@ -34,9 +34,11 @@ unsigned char encode(char32_t cp) {
 // Decodes one UTF-8 sequence at text[i], advancing i; a malformed byte stands for itself.
 char32_t decode(const std::string& text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                               : (lead >> 3) == 0x1E ? 4
-                                                     : 0;
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
     if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
         ++i;
         return 0xFFFD;

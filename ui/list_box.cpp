@@ -6,7 +6,6 @@
 
 #include <QListWidget>
 #include <QSignalBlocker>
-
 #include <algorithm>
 
 namespace ui {
@@ -39,8 +38,7 @@ private:
     ListBox& owner_;
 };
 
-ListBox::ListBox(Window& window, const std::string& objectName, const Rect& twips,
-                 Options options)
+ListBox::ListBox(Window& window, const std::string& objectName, const Rect& twips, Options options)
     : Control(new ListWidget(window.clientArea(), *this), objectName, twips),
       list_(static_cast<ListWidget*>(widget_)), sorted_(options.sorted) {
     list_->setVisible(options.visible);

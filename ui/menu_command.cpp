@@ -19,16 +19,28 @@ MenuCommand::MenuCommand(QMenuBar* bar, const std::string& objectName, const std
     });
 }
 
-void MenuCommand::setVisible(bool visible) { action_->setVisible(visible); }
+void MenuCommand::setVisible(bool visible) {
+    action_->setVisible(visible);
+}
 
-bool MenuCommand::isVisible() const { return action_->isVisible(); }
+bool MenuCommand::isVisible() const {
+    return action_->isVisible();
+}
 
-void MenuCommand::setEnabled(bool enabled) { action_->setEnabled(enabled); }
+void MenuCommand::setEnabled(bool enabled) {
+    action_->setEnabled(enabled);
+}
 
-bool MenuCommand::isEnabled() const { return action_->isEnabled(); }
+bool MenuCommand::isEnabled() const {
+    return action_->isEnabled();
+}
 
-std::string MenuCommand::caption() const { return fromQt(action_->text()); }
+std::string MenuCommand::caption() const {
+    return fromQt(action_->text());
+}
 
-void MenuCommand::onClick(std::function<void()> handler) { click_ = std::move(handler); }
+void MenuCommand::onClick(std::function<void()> handler) {
+    click_ = std::move(handler);
+}
 
 } // namespace ui

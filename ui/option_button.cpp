@@ -22,7 +22,9 @@ OptionButton::OptionButton(Window& window, const std::string& objectName, const 
     });
 }
 
-bool OptionButton::value() const { return static_cast<QRadioButton*>(widget_)->isChecked(); }
+bool OptionButton::value() const {
+    return static_cast<QRadioButton*>(widget_)->isChecked();
+}
 
 void OptionButton::setValue(bool on) {
     const QSignalBlocker block(widget_);

@@ -20,8 +20,12 @@ Picture Picture::filled(int widthPixels, int heightPixels, ColourNumber colour) 
     return fromImage(image);
 }
 
-int Picture::widthPixels() const { return image_ ? image_->width() : 0; }
+int Picture::widthPixels() const {
+    return image_ ? image_->width() : 0;
+}
 
-int Picture::heightPixels() const { return image_ ? image_->height() : 0; }
+int Picture::heightPixels() const {
+    return image_ ? image_->height() : 0;
+}
 
 } // namespace ui

@@ -21,9 +21,7 @@ public:
     int widthPixels() const;
     int heightPixels() const;
     const QImage* image() const { return image_.get(); }
-    bool sharesImageWith(const Picture& other) const {
-        return image_ && image_ == other.image_;
-    }
+    bool sharesImageWith(const Picture& other) const { return image_ && image_ == other.image_; }
 
 private:
     std::shared_ptr<const QImage> image_;

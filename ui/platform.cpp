@@ -9,7 +9,9 @@ namespace ui {
 
 Platform::~Platform() = default;
 
-void ToolkitPlatform::endProcess() { QCoreApplication::exit(0); }
+void ToolkitPlatform::endProcess() {
+    QCoreApplication::exit(0);
+}
 
 std::vector<std::string> ToolkitPlatform::fontFamilies() const {
     std::vector<std::string> names;

@@ -6,7 +6,9 @@ QString toQt(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string fromQt(const QString& text) { return text.toUtf8().toStdString(); }
+std::string fromQt(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 QColor toQColor(ColourNumber colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
@@ -28,8 +30,8 @@ QRect toPixels(const Rect& twips) {
 }
 
 Rect toTwips(const QRect& pixels) {
-    return Rect{pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y()),
-                pixelsToTwips(pixels.width()), pixelsToTwips(pixels.height())};
+    return Rect{pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y()), pixelsToTwips(pixels.width()),
+                pixelsToTwips(pixels.height())};
 }
 
 QString escapeMnemonic(const QString& caption) {

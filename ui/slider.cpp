@@ -26,7 +26,9 @@ Slider::Slider(Window& window, const std::string& objectName, const Rect& twips,
     });
 }
 
-int Slider::value() const { return static_cast<QSlider*>(widget_)->value(); }
+int Slider::value() const {
+    return static_cast<QSlider*>(widget_)->value();
+}
 
 void Slider::setValue(int value) {
     const QSignalBlocker block(widget_);

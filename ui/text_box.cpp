@@ -31,8 +31,7 @@ QWidget* makeEditor(QWidget* parent, const TextBox::Options& options) {
 
 } // namespace
 
-TextBox::TextBox(Window& window, const std::string& objectName, const Rect& twips,
-                 Options options)
+TextBox::TextBox(Window& window, const std::string& objectName, const Rect& twips, Options options)
     : Control(makeEditor(window.clientArea(), options), objectName, twips),
       multiLine_(options.multiLine) {
     widget_->setVisible(options.visible);

@@ -11,9 +11,15 @@ using ColourNumber = std::uint32_t;
 constexpr ColourNumber colourNumber(int red, int green, int blue) {
     return static_cast<ColourNumber>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int redOf(ColourNumber c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(ColourNumber c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(ColourNumber c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(ColourNumber c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(ColourNumber c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(ColourNumber c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // Sizes and positions are in twips: 1/1440 inch, 15 to a logical pixel.
 constexpr int kTwipsPerPixel = 15;
@@ -22,7 +28,9 @@ constexpr int twipsToPixels(int twips) {
     return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
-constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int pixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // A size read back in twips: the one that was asked for while the pixels still match it, so that
 // 3100 twips, 206.67 pixels, do not read back as 3105.

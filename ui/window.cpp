@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
-
 #include <algorithm>
 
 namespace ui {
@@ -62,9 +61,13 @@ Qt::WindowFlags flagsFor(WindowStyle style) {
     return flags;
 }
 
-int frameExtraWidth(const QWidget* w) { return w->frameGeometry().width() - w->width(); }
+int frameExtraWidth(const QWidget* w) {
+    return w->frameGeometry().width() - w->width();
+}
 
-int frameExtraHeight(const QWidget* w) { return w->frameGeometry().height() - w->height(); }
+int frameExtraHeight(const QWidget* w) {
+    return w->frameGeometry().height() - w->height();
+}
 
 int menuHeight(const QMainWindow* w) {
     QMenuBar* bar = w->menuWidget() ? qobject_cast<QMenuBar*>(w->menuWidget()) : nullptr;
@@ -88,9 +91,13 @@ Window::~Window() {
     delete form_;
 }
 
-void Window::setCaption(const std::string& caption) { form_->setWindowTitle(toQt(caption)); }
+void Window::setCaption(const std::string& caption) {
+    form_->setWindowTitle(toQt(caption));
+}
 
-std::string Window::caption() const { return fromQt(form_->windowTitle()); }
+std::string Window::caption() const {
+    return fromQt(form_->windowTitle());
+}
 
 void Window::setClientSize(int widthTwips, int heightTwips) {
     askedOuterWidth_ = 0;
@@ -99,9 +106,13 @@ void Window::setClientSize(int widthTwips, int heightTwips) {
     form_->adjustSize();
 }
 
-int Window::clientWidth() const { return pixelsToTwips(form_->centralWidget()->width()); }
+int Window::clientWidth() const {
+    return pixelsToTwips(form_->centralWidget()->width());
+}
 
-int Window::clientHeight() const { return pixelsToTwips(form_->centralWidget()->height()); }
+int Window::clientHeight() const {
+    return pixelsToTwips(form_->centralWidget()->height());
+}
 
 void Window::setOuterWidth(int twips) {
     askedOuterWidth_ = twips;
@@ -125,9 +136,8 @@ void Window::fitOuterSize() {
         }
     }
     if (askedOuterHeight_ > 0) {
-        const int h = std::max(twipsToPixels(askedOuterHeight_) - frameExtraHeight(form_) -
-                                   menuHeight(form_),
-                               0);
+        const int h = std::max(
+            twipsToPixels(askedOuterHeight_) - frameExtraHeight(form_) - menuHeight(form_), 0);
         if (h != client->height()) {
             client->setFixedHeight(h);
             changed = true;
@@ -157,7 +167,9 @@ ColourNumber Window::backColor() const {
     return fromQColor(form_->centralWidget()->palette().color(QPalette::Window));
 }
 
-void Window::setFont(const Font& font) { form_->setFont(toQFont(font)); }
+void Window::setFont(const Font& font) {
+    form_->setFont(toQFont(font));
+}
 
 void Window::setFontFace(const std::string& face) {
     QFont f = form_->font();
@@ -165,7 +177,9 @@ void Window::setFontFace(const std::string& face) {
     form_->setFont(f);
 }
 
-Font Window::font() const { return Font{fromQt(form_->font().family()), form_->font().pointSizeF()}; }
+Font Window::font() const {
+    return Font{fromQt(form_->font().family()), form_->font().pointSizeF()};
+}
 
 void Window::setIcon(const std::vector<const char* const*>& images) {
     QIcon icon;
@@ -192,11 +206,17 @@ void Window::centreOnScreen() {
     form_->move(frame.topLeft());
 }
 
-void Window::showModeless() { form_->show(); }
+void Window::showModeless() {
+    form_->show();
+}
 
-void Window::hide() { form_->hide(); }
+void Window::hide() {
+    form_->hide();
+}
 
-bool Window::isVisible() const { return form_->isVisible(); }
+bool Window::isVisible() const {
+    return form_->isVisible();
+}
 
 void Window::bringToFront() {
     form_->show();
@@ -204,10 +224,16 @@ void Window::bringToFront() {
     form_->activateWindow();
 }
 
-void Window::onCloseBox(std::function<void()> handler) { form_->closeBox = std::move(handler); }
+void Window::onCloseBox(std::function<void()> handler) {
+    form_->closeBox = std::move(handler);
+}
 
-QWidget* Window::widget() const { return form_; }
+QWidget* Window::widget() const {
+    return form_;
+}
 
-QWidget* Window::clientArea() const { return form_->centralWidget(); }
+QWidget* Window::clientArea() const {
+    return form_->centralWidget();
+}
 
 } // namespace ui
