@@ -144,3 +144,23 @@ TEST(Window, ClientAndOuterSizesInTwips) {
     EXPECT_EQ(window.outerWidth(), 3100);
     EXPECT_EQ(window.outerHeight(), 2250);
 }
+
+TEST(HiddenList, KeepsItsItemsAndShowsThemWhenMadeVisible) {
+    ui::Window window("Test", ui::WindowStyle::FixedSingle);
+    ui::ListBox list(window, "hidden", {0, 0, 1500, 1500}, {true, false});
+    for (const char* text : {"в", "а", "б"}) {
+        list.addItem(text);
+    }
+    list.setListIndex(2);
+    list.removeItem(0);
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"б", "в"}));
+    EXPECT_EQ(list.listIndex(), 1);
+    auto* widget = static_cast<QListWidget*>(list.widget());
+    list.setVisible(true);
+    ASSERT_EQ(widget->count(), 2);
+    EXPECT_EQ(widget->item(1)->text(), QStringLiteral("в"));
+    EXPECT_TRUE(widget->item(1)->isSelected());
+    list.addItem("а");
+    EXPECT_EQ(widget->item(0)->text(), QStringLiteral("а"));
+    EXPECT_TRUE(widget->item(2)->isSelected());
+}

@@ -17,7 +17,7 @@ public:
     Control& operator=(const Control&) = delete;
     virtual ~Control();
 
-    void setVisible(bool visible);
+    virtual void setVisible(bool visible);
     // The control's own visibility, whether or not its window is on screen.
     bool isVisible() const;
     void setEnabled(bool enabled);

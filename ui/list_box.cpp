@@ -41,7 +41,20 @@ private:
 ListBox::ListBox(Window& window, const std::string& objectName, const Rect& twips, Options options)
     : Control(new ListWidget(window.clientArea(), *this), objectName, twips),
       list_(static_cast<ListWidget*>(widget_)), sorted_(options.sorted) {
-    list_->setVisible(options.visible);
+    list_->setVisible(false);
+    setVisible(options.visible);
+}
+
+void ListBox::setVisible(bool visible) {
+    if (visible && !mirrored_) {
+        mirrored_ = true;
+        const QSignalBlocker block(list_);
+        for (const std::string& text : items_) {
+            list_->addItem(toQt(text));
+        }
+        showSelection();
+    }
+    Control::setVisible(visible);
 }
 
 std::string ListBox::item(int position) const {
@@ -59,8 +72,10 @@ void ListBox::setItem(int position, const std::string& text) {
     if (sorted_) {
         keys_[static_cast<std::size_t>(position)] = sortKey(text);
     }
-    const QSignalBlocker block(list_);
-    list_->item(position)->setText(toQt(text));
+    if (mirrored_) {
+        const QSignalBlocker block(list_);
+        list_->item(position)->setText(toQt(text));
+    }
 }
 
 void ListBox::addItem(const std::string& text) {
@@ -76,9 +91,11 @@ void ListBox::addItem(const std::string& text) {
     if (selected_ >= static_cast<int>(position)) {
         ++selected_;
     }
-    const QSignalBlocker block(list_);
-    list_->insertItem(static_cast<int>(position), toQt(text));
-    showSelection();
+    if (mirrored_) {
+        const QSignalBlocker block(list_);
+        list_->insertItem(static_cast<int>(position), toQt(text));
+        showSelection();
+    }
 }
 
 void ListBox::removeItem(int position) {
@@ -94,17 +111,21 @@ void ListBox::removeItem(int position) {
     } else if (selected_ > position) {
         --selected_;
     }
-    const QSignalBlocker block(list_);
-    delete list_->takeItem(position);
-    showSelection();
+    if (mirrored_) {
+        const QSignalBlocker block(list_);
+        delete list_->takeItem(position);
+        showSelection();
+    }
 }
 
 void ListBox::clear() {
     items_.clear();
     keys_.clear();
     selected_ = -1;
-    const QSignalBlocker block(list_);
-    list_->clear();
+    if (mirrored_) {
+        const QSignalBlocker block(list_);
+        list_->clear();
+    }
 }
 
 void ListBox::setListIndex(int position) {
@@ -137,6 +158,9 @@ void ListBox::learnerSelected(int position) {
 }
 
 void ListBox::showSelection() {
+    if (!mirrored_) {
+        return;
+    }
     const QSignalBlocker block(list_);
     if (selected_ < 0) {
         list_->clearSelection();

@@ -17,6 +17,7 @@ class ListWidget;
 //
 // The click handling runs whenever the selection moves to an item: by the learner's mouse or
 // keyboard, or by setListIndex() from code, except when that position is already selected.
+// The items live here; the toolkit's list shows them while the list is visible.
 class ListBox : public Control {
 public:
     struct Options {
@@ -42,6 +43,8 @@ public:
 
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
 
+    void setVisible(bool visible) override;
+
 private:
     friend class ListWidget;
     void learnerSelected(int position);
@@ -49,6 +52,8 @@ private:
 
     ListWidget* list_;
     bool sorted_;
+    // A hidden list is only data: its items reach the toolkit when it is first shown.
+    bool mirrored_ = false;
     std::vector<std::string> items_;
     std::vector<std::string> keys_; // sort keys, kept for sorted lists only
     int selected_ = -1;

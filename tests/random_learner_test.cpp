@@ -1,0 +1,621 @@
+// A learner who does anything the windows allow, at random, checked after every action against a
+// model of the quiz written here from the rules alone.
+
+#include "explain/picture_window.h"
+#include "learner.h"
+#include "settings/settings_record.h"
+#include "settings/settings_window.h"
+#include "ui/cp1251.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <set>
+
+namespace {
+
+using Keys = std::vector<int>;
+
+// 100 * correct / pairs, rounded half to even, in whole numbers only.
+long long expectedScore(long long correct, long long pairs) {
+    if (pairs == 0) {
+        return 0;
+    }
+    const long long q = 100 * correct / pairs;
+    const long long twice = 2 * (100 * correct % pairs);
+    return twice > pairs || (twice == pairs && q % 2 == 1) ? q + 1 : q;
+}
+
+// A left phrase without a right phrase of its own is explained with empty quotes.
+std::string explanationOf(const content::ContentTable& c, int n) {
+    const auto at = [](const std::vector<std::string>& list, int i) {
+        return i < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(i)] : "";
+    };
+    return "\r\n\"" + at(c.danni[0], n - 1) + "\" е във връзка с \"" + at(c.danni[1], n - 1) + "\"";
+}
+
+struct QuizModel {
+    explicit QuizModel(const content::ContentTable& table) : c(table) {
+        for (int k = 1; k <= static_cast<int>(c.danni[0].size()); ++k) {
+            left.insert(k);
+            keyOf[0][c.danni[0][static_cast<std::size_t>(k - 1)]] = k;
+        }
+        for (int k = 1; k <= static_cast<int>(c.danni[1].size()); ++k) {
+            right.insert(k);
+            keyOf[1][c.danni[1][static_cast<std::size_t>(k - 1)]] = k;
+        }
+        pairs = static_cast<int>(std::min(c.danni[0].size(), c.danni[1].size()));
+        explanation = c.ukazanie;
+        // The start-up selects the first phrase of each sorted list.
+        selLeft = firstSorted(0);
+        selRight = firstSorted(1);
+        current = thumb = selLeft;
+    }
+
+    int firstSorted(int side) const {
+        const auto& list = c.danni[static_cast<std::size_t>(side)];
+        const auto first = std::min_element(list.begin(), list.end(), ui::sortsBefore);
+        return first == list.end() ? 0 : static_cast<int>(first - list.begin()) + 1;
+    }
+
+    bool hasPicture(int n) const {
+        return n >= 1 && n <= 30 && n < static_cast<int>(c.pictureFlags.size()) &&
+               c.pictureFlags[static_cast<std::size_t>(n)] == "1";
+    }
+    void thumbnail(int n) {
+        thumb = n;
+        pictureShown = false;
+    }
+    void selectAnswer(int s) {
+        selAnswer = s;
+        explanation.clear();
+        current = answers[static_cast<std::size_t>(s)].first;
+        thumbnail(current);
+        check = answers[static_cast<std::size_t>(s)].first ==
+                        answers[static_cast<std::size_t>(s)].second
+                    ? "ДА"
+                    : "НЕ";
+    }
+    void counter() { label = "Остават: " + std::to_string(std::min(left.size(), right.size())); }
+    void enter() {
+        answers.emplace_back(selLeft, selRight);
+        left.erase(selLeft);
+        right.erase(selRight);
+        selLeft = selRight = 0;
+        counter();
+    }
+    void withdraw() {
+        const int s = selAnswer;
+        left.insert(answers[static_cast<std::size_t>(s)].first);
+        right.insert(answers[static_cast<std::size_t>(s)].second);
+        answers.erase(answers.begin() + s);
+        selAnswer = -1;
+        if (static_cast<int>(answers.size()) > s) {
+            selectAnswer(s);
+        }
+        counter();
+        if (selAnswer < 0 && !answers.empty()) {
+            selectAnswer(static_cast<int>(answers.size()) - 1);
+        }
+    }
+    void evaluate() {
+        long long correct = 0;
+        for (const auto& [l, r] : answers) {
+            correct += l == r ? 1 : 0;
+        }
+        enabled[0] = enabled[1] = false;
+        label = "Верни: " + std::to_string(expectedScore(correct, pairs)) + "%";
+        if (selAnswer != 0) {
+            selectAnswer(0);
+        }
+        checkVisible = true;
+        evaluated = true;
+    }
+    void press(int b) {
+        if (!enabled[b]) {
+            return;
+        }
+        enabled[2] = answers.size() >= 3 * right.size();
+        switch (b) {
+        case 0:
+            if (selLeft && selRight) {
+                enter();
+            }
+            break;
+        case 1:
+            if (selAnswer >= 0) {
+                withdraw();
+            }
+            break;
+        case 2:
+            if (!answers.empty()) {
+                evaluate();
+                enabled[3] = true;
+                enabled[2] = false;
+            }
+            break;
+        default:
+            if (enabled[0]) {
+                if (selLeft && selRight) {
+                    const int n = selLeft;
+                    enter();
+                    explanation = explanationOf(c, n);
+                    thumbnail(n);
+                    enabled[3] = false;
+                }
+            } else if (selAnswer >= 0) {
+                const int n = answers[static_cast<std::size_t>(selAnswer)].first;
+                explanation = explanationOf(c, n);
+                thumbnail(n);
+                enabled[2] = false;
+            }
+            break;
+        }
+    }
+
+    const content::ContentTable& c;
+    std::map<std::string, int> keyOf[2];
+    std::set<int> left, right;
+    std::vector<std::pair<int, int>> answers;
+    int selLeft = 0, selRight = 0, selAnswer = -1; // keys of the selected phrases; 0 for none
+    int pairs = 0;
+    bool enabled[4] = {true, true, false, true};
+    bool evaluated = false;
+    bool checkVisible = false;
+    bool pictureShown = false;
+    std::string label = "Оставащи:";
+    std::string explanation;
+    std::string check;
+    int current = 0;
+    int thumb = 0;
+};
+
+struct SettingsModel {
+    std::vector<std::string> record = keb::defaultRecord();
+    bool open = false;
+    bool opened = false;
+    int target = 0;
+    int slider[3] = {0, 0, 0};
+    std::string applied[4]; // window, text background, text colour, size, once saved
+
+    int item(int i) const { return std::stoi(record[static_cast<std::size_t>(i)]); }
+    void loadSliders(int t) {
+        for (int k = 0; k < 3; ++k) {
+            slider[k] = item(4 * t + 4 + k);
+        }
+    }
+    void openWindow(const std::vector<std::string>& fonts) {
+        if (open) {
+            return;
+        }
+        open = opened = true;
+        target = 0;
+        (void)fonts; // the stored face is among them or not: either way the item stays
+        for (int t = 0; t < 4; ++t) {
+            const int colour = item(4 * t + 3);
+            record[static_cast<std::size_t>(4 * t + 4)] = std::to_string(colour & 0xFF);
+            record[static_cast<std::size_t>(4 * t + 5)] = std::to_string((colour >> 8) & 0xFF);
+            record[static_cast<std::size_t>(4 * t + 6)] = std::to_string((colour >> 16) & 0xFF);
+        }
+        loadSliders(0);
+    }
+    void moved(int k, int value) {
+        if (value == slider[k]) {
+            return;
+        }
+        slider[k] = value;
+        record[static_cast<std::size_t>(4 * target + 4 + k)] = std::to_string(value);
+        record[static_cast<std::size_t>(4 * target + 3)] =
+            std::to_string(slider[0] + 256 * slider[1] + 65536 * slider[2]);
+    }
+    void save() {
+        applied[0] = record[3];
+        applied[1] = record[7];
+        applied[2] = record[11];
+        applied[3] = record[2];
+        open = false;
+    }
+};
+
+QRect handleOf(QSlider* s) {
+    QStyleOptionSlider opt;
+    opt.initFrom(s);
+    opt.orientation = s->orientation();
+    opt.minimum = s->minimum();
+    opt.maximum = s->maximum();
+    opt.sliderPosition = s->sliderPosition();
+    opt.sliderValue = s->value();
+    opt.singleStep = s->singleStep();
+    opt.pageStep = s->pageStep();
+    opt.tickPosition = s->tickPosition();
+    opt.tickInterval = s->tickInterval();
+    opt.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    return s->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, s);
+}
+
+void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, w->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, {});
+    QApplication::sendEvent(w, &event);
+}
+
+class RandomLearner {
+public:
+    RandomLearner(unsigned seed, content::ContentTable table)
+        : seed_(seed), random_(seed), table_(std::move(table)) {}
+
+    void run(int actions) {
+        while (done_ < actions) {
+            episode(actions);
+        }
+    }
+
+private:
+    void episode(int actions) {
+        test::Quiz quiz(table_);
+        quiz_ = &quiz;
+        QuizModel model(table_);
+        model_ = &model;
+        settings_ = SettingsModel{};
+        for (int n = 1; n <= 30; ++n) {
+            if (model.hasPicture(n)) {
+                pictures_[n] =
+                    ui::Picture::filled(10 + n, 10 + n, static_cast<ui::ColourNumber>(n));
+                quiz.program.pictureWindow().putPicture(n, pictures_[n], 3000, 2000);
+            }
+        }
+        model.thumb = -1; // the start-up's thumbnail came before the pictures
+        // A quiz runs until some while after its evaluation; then a fresh program starts.
+        int afterEvaluation = static_cast<int>(random_() % 60);
+        while (done_ < actions && afterEvaluation > 0) {
+            act();
+            ++done_;
+            step_ = done_;
+            verify();
+            if (::testing::Test::HasFatalFailure()) {
+                done_ = actions;
+                break;
+            }
+            if (model.evaluated) {
+                --afterEvaluation;
+            }
+        }
+        if (quiz_->program.settingsWindow()) {
+            quiz_->program.settingsWindow()->form.hide();
+        }
+        quiz_ = nullptr;
+        model_ = nullptr;
+    }
+
+    unsigned pick(unsigned n) { return static_cast<unsigned>(random_() % n); }
+
+    void act() {
+        if (pick(64) == 0) {
+            QApplication::processEvents(); // paints, layouts and deferred work, as a real loop
+        }
+        keb::SettingsWindow* settings = quiz_->program.settingsWindow();
+        const unsigned choice = pick(settings ? 20 : 12);
+        switch (choice) {
+        case 0:
+        case 1:
+            clickPhrase(0);
+            break;
+        case 2:
+        case 3:
+            clickPhrase(1);
+            break;
+        case 4:
+            clickAnswer();
+            break;
+        case 5:
+        case 6:
+            quiz_->press("Uprawl_0");
+            model_->press(0);
+            break;
+        case 7:
+            quiz_->press("Uprawl_1");
+            model_->press(1);
+            break;
+        case 8:
+            quiz_->press("Uprawl_2");
+            model_->press(2);
+            break;
+        case 9:
+            quiz_->press("Uprawl_3");
+            model_->press(3);
+            break;
+        case 10:
+            quiz_->clickThumbnail();
+            if (model_->hasPicture(model_->current)) {
+                model_->pictureShown = true;
+            }
+            break;
+        case 11:
+            if (pick(4) == 0) {
+                quiz_->menu("Cwqt");
+                settings_.openWindow(quiz_->platform.fonts);
+            } else {
+                quiz_->press("Uprawl_0");
+                model_->press(0);
+            }
+            break;
+        default:
+            settingsAction(*settings);
+            break;
+        }
+    }
+
+    void clickPhrase(int side) {
+        QListWidget* list = test::listIn(quiz_->window(), side == 0 ? "Slowo_0" : "Slowo_1");
+        if (list->count() == 0) {
+            return;
+        }
+        const int row = static_cast<int>(pick(static_cast<unsigned>(list->count())));
+        const std::string text = test::fromQ(list->item(row)->text());
+        const int key = model_->keyOf[side].at(text);
+        const int before = side == 0 ? model_->selLeft : model_->selRight;
+        if (pick(5) == 0) { // by keyboard: the arrow keys from the present selection
+            list->setFocus();
+            if (before == 0) {
+                test::clickListRow(list, row);
+            } else {
+                QTest::keyClick(list, pick(2) ? Qt::Key_Down : Qt::Key_Up);
+                const auto rows = list->selectionModel()->selectedRows();
+                if (rows.isEmpty()) {
+                    return;
+                }
+                const std::string landed = test::fromQ(list->item(rows.first().row())->text());
+                selectPhrase(side, model_->keyOf[side].at(landed));
+                return;
+            }
+        } else {
+            test::clickListRow(list, row);
+        }
+        selectPhrase(side, key);
+    }
+
+    void selectPhrase(int side, int key) {
+        int& selected = side == 0 ? model_->selLeft : model_->selRight;
+        if (selected == key) {
+            return;
+        }
+        selected = key;
+        if (side == 0) {
+            model_->current = key;
+            model_->thumbnail(key);
+        }
+    }
+
+    void clickAnswer() {
+        QListWidget* list = test::listIn(quiz_->window(), "Slowo_2");
+        if (list->count() == 0) {
+            return;
+        }
+        const int row = static_cast<int>(pick(static_cast<unsigned>(list->count())));
+        test::clickListRow(list, row);
+        if (row != model_->selAnswer) {
+            model_->selectAnswer(row);
+        }
+    }
+
+    void settingsAction(keb::SettingsWindow& w) {
+        QWidget* window = w.form.widget();
+        switch (pick(10)) {
+        case 0: {
+            const int i = static_cast<int>(pick(3));
+            QWidget* option = window->findChild<QWidget*>(QStringLiteral("Option1_%1").arg(i));
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+            settings_.target = i;
+            settings_.loadSliders(i);
+            break;
+        }
+        case 1:
+        case 2:
+        case 3:
+        case 4: {
+            const int k = static_cast<int>(pick(3));
+            QSlider* s = window->findChild<QSlider*>(QStringLiteral("Slider1_%1").arg(k));
+            moveSlider(s);
+            settings_.moved(k, s->value());
+            break;
+        }
+        case 5:
+        case 6: {
+            QListWidget* sizes = test::listIn(window, "List_font_1");
+            const int row = static_cast<int>(pick(static_cast<unsigned>(sizes->count())));
+            test::clickListRow(sizes, row);
+            settings_.record[2] = test::fromQ(sizes->item(row)->text());
+            break;
+        }
+        case 7:
+            test::clickMenu(window, "mnu_zapis");
+            settings_.save();
+            break;
+        case 8:
+            test::clickMenu(window, "mnu_Otkaz");
+            settings_.open = false;
+            break;
+        default:
+            window->close();
+            settings_.open = false;
+            break;
+        }
+    }
+
+    void moveSlider(QSlider* s) {
+        switch (pick(3)) {
+        case 0: {
+            const Qt::Key keys[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
+                                    Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
+            s->setFocus();
+            QTest::keyClick(s, keys[pick(6)]);
+            break;
+        }
+        case 1: // a click on the track, left or right of the handle
+            QTest::mouseClick(s, Qt::LeftButton, {},
+                              QPoint(static_cast<int>(pick(static_cast<unsigned>(s->width()))),
+                                     handleOf(s).center().y()));
+            break;
+        default: { // a drag of the handle in a few steps
+            const QPoint start = handleOf(s).center();
+            sendMouse(s, QEvent::MouseButtonPress, start, Qt::LeftButton);
+            QPoint at = start;
+            for (unsigned i = 0, n = 1 + pick(4); i < n; ++i) {
+                at.setX(std::clamp(at.x() + static_cast<int>(pick(81)) - 40, 0, s->width()));
+                sendMouse(s, QEvent::MouseMove, at, Qt::LeftButton);
+                // Every step of a drag writes the record at once.
+                const int k = s->objectName().back().digitValue();
+                settings_.moved(k, s->value());
+            }
+            sendMouse(s, QEvent::MouseButtonRelease, at, Qt::NoButton);
+            break;
+        }
+        }
+    }
+
+    void verify() {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed_ << ", action " << step_);
+        const keb::MainWindow& m = quiz_->main();
+        const QuizModel& model = *model_;
+        const auto& danni = table_.danni;
+        // Each phrase list holds the model's phrases, sorted, with each key beside its phrase.
+        const std::set<int>* lists[2] = {&model.left, &model.right};
+        for (int side = 0; side < 2; ++side) {
+            const ui::ListBox& list = m.Slowo[side];
+            ASSERT_EQ(list.count(), static_cast<int>(lists[side]->size()));
+            ASSERT_EQ(m.dum_N[side].count(), list.count());
+            std::set<int> shown;
+            for (int p = 0; p < list.count(); ++p) {
+                const int key = model.keyOf[side].at(list.item(p));
+                shown.insert(key);
+                ASSERT_EQ(m.dum_N[side].item(p), std::to_string(key));
+                if (p > 0) {
+                    ASSERT_TRUE(ui::sortsBefore(list.item(p - 1), list.item(p)));
+                }
+            }
+            ASSERT_EQ(shown, *lists[side]);
+            const int selected = side == 0 ? model.selLeft : model.selRight;
+            const int at = list.listIndex();
+            ASSERT_EQ(at < 0 ? 0 : model.keyOf[side].at(list.item(at)), selected);
+        }
+        // The answers in order, with their keys; every phrase in exactly one place.
+        ASSERT_EQ(m.Slowo[2].count(), static_cast<int>(model.answers.size()));
+        ASSERT_EQ(m.dum_N[2].count(), m.Slowo[2].count());
+        ASSERT_EQ(m.dum_N[3].count(), m.Slowo[2].count());
+        std::size_t leftPlaces = model.left.size();
+        std::size_t rightPlaces = model.right.size();
+        for (int a = 0; a < m.Slowo[2].count(); ++a) {
+            const auto [l, r] = model.answers[static_cast<std::size_t>(a)];
+            ASSERT_EQ(m.Slowo[2].item(a), danni[0][static_cast<std::size_t>(l - 1)] + " " +
+                                              danni[1][static_cast<std::size_t>(r - 1)]);
+            ASSERT_EQ(m.dum_N[2].item(a), std::to_string(l));
+            ASSERT_EQ(m.dum_N[3].item(a), std::to_string(r));
+            ASSERT_EQ(model.left.count(l), 0u);
+            ASSERT_EQ(model.right.count(r), 0u);
+            ++leftPlaces;
+            ++rightPlaces;
+        }
+        ASSERT_EQ(leftPlaces, danni[0].size());
+        ASSERT_EQ(rightPlaces, danni[1].size());
+        ASSERT_EQ(m.Slowo[2].listIndex(), model.selAnswer);
+
+        ASSERT_EQ(m.Ndapis->caption(), model.label);
+        for (int b = 0; b < 4; ++b) {
+            ASSERT_EQ(m.Uprawl[b].isEnabled(), model.enabled[b]) << "button " << b;
+        }
+        ASSERT_EQ(m.Prowerka[0].text(), model.explanation);
+        ASSERT_EQ(m.Prowerka[1].isVisible(), model.checkVisible);
+        if (!model.check.empty()) {
+            ASSERT_EQ(m.Prowerka[1].text(), model.check);
+        }
+        ASSERT_EQ(m.Tekusht_nomer, model.current);
+        if (model.hasPicture(model.thumb)) {
+            ASSERT_TRUE(m.Grafika[0].picture().sharesImageWith(pictures_.at(model.thumb)));
+        } else {
+            ASSERT_TRUE(m.Grafika[0].picture().isNull());
+        }
+        ASSERT_EQ(quiz_->program.pictureWindow().form.isVisible(), model.pictureShown);
+
+        // Settings: the record, the window and what "Запис" applied.
+        ASSERT_EQ(m.Cweta[0].items(), settings_.record);
+        keb::SettingsWindow* w = quiz_->program.settingsWindow();
+        ASSERT_EQ(w != nullptr, settings_.open);
+        if (settings_.opened) {
+            for (int t = 0; t < 4; ++t) {
+                ASSERT_EQ(settings_.item(4 * t + 3), settings_.item(4 * t + 4) +
+                                                         256 * settings_.item(4 * t + 5) +
+                                                         65536 * settings_.item(4 * t + 6));
+            }
+        }
+        if (w) {
+            ASSERT_EQ(w->target, settings_.target);
+            for (int k = 0; k < 3; ++k) {
+                ASSERT_EQ(w->Slider1[k].value(), settings_.slider[k]);
+            }
+        }
+        if (!settings_.applied[0].empty()) {
+            ASSERT_EQ(std::to_string(m.form.backColor()), settings_.applied[0]);
+            ASSERT_EQ(std::to_string(m.Slowo[2].backColor()), settings_.applied[1]);
+            ASSERT_EQ(std::to_string(m.Prowerka[0].foreColor()), settings_.applied[2]);
+            ASSERT_EQ(m.Slowo[0].font().points, std::stod(settings_.applied[3]));
+        }
+        ASSERT_EQ(quiz_->platform.endCount, 0);
+    }
+
+    unsigned seed_;
+    std::mt19937 random_;
+    content::ContentTable table_;
+    test::Quiz* quiz_ = nullptr;
+    QuizModel* model_ = nullptr;
+    SettingsModel settings_;
+    std::map<int, ui::Picture> pictures_;
+    int done_ = 0;
+    int step_ = 0;
+};
+
+content::ContentTable withPictures() {
+    content::ContentTable table = content::builtinContent();
+    for (int n : {1, 2, 3, 5, 8, 13, 21}) {
+        table.pictureFlags[static_cast<std::size_t>(n)] = "1";
+    }
+    return table;
+}
+
+constexpr int kActionsPerRun = 25000;
+
+} // namespace
+
+// Eight runs of 25,000 actions: 200,000 in all, on fixed seeds so that a failure replays.
+TEST(RandomLearner, BuiltInContentSeed1) {
+    RandomLearner(1, content::builtinContent()).run(kActionsPerRun);
+}
+TEST(RandomLearner, BuiltInContentSeed2) {
+    RandomLearner(2, content::builtinContent()).run(kActionsPerRun);
+}
+TEST(RandomLearner, BuiltInContentSeed3) {
+    RandomLearner(3, content::builtinContent()).run(kActionsPerRun);
+}
+TEST(RandomLearner, WithPicturesSeed4) {
+    RandomLearner(4, withPictures()).run(kActionsPerRun);
+}
+TEST(RandomLearner, WithPicturesSeed5) {
+    RandomLearner(5, withPictures()).run(kActionsPerRun);
+}
+TEST(RandomLearner, EightAndTenPairsSeed6) {
+    RandomLearner(6, test::numberedContent(8, 10)).run(kActionsPerRun);
+}
+TEST(RandomLearner, TenAndEightPairsSeed7) {
+    RandomLearner(7, test::numberedContent(10, 8)).run(kActionsPerRun);
+}
+TEST(RandomLearner, ThreePairsSeed8) {
+    RandomLearner(8, test::numberedContent(3, 3)).run(kActionsPerRun);
+}
