@@ -1,13 +1,26 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs the whole suite headless.
+#   ./test.sh             the ordinary build
+#   ./test.sh --sanitize  the same suite built with AddressSanitizer, UndefinedBehaviorSanitizer
+#                         and leak detection
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES
 
+build=build/test
+flags=()
+if [ "${1:-}" = "--sanitize" ]; then
+    build=build/sanitize
+    flags=(-DKEB_SANITIZE=ON)
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS="suppressions=$(pwd)/tests/leak-suppressions.txt:print_suppressions=0"
+fi
+
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON
-cmake --build build/test -j"$jobs"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON "${flags[@]}"
+cmake --build "$build" -j"$jobs"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build/test --output-on-failure -j"$jobs"
+ctest --test-dir "$build" --output-on-failure -j"$jobs"

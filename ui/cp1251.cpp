@@ -43,7 +43,7 @@ char32_t decode(const std::string& text, std::size_t& i) {
         ++i;
         return 0xFFFD;
     }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    auto cp = static_cast<char32_t>(length == 1 ? lead : lead & (0x7F >> length));
     for (int k = 1; k < length; ++k) {
         const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
         if ((next & 0xC0) != 0x80) {
