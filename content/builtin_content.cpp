@@ -55,13 +55,10 @@ std::vector<std::string> side(const char* Pair::*phrase) {
 // The extra explanation lines of phrase k: a heading, then nineteen copies of a number m that
 // runs 1..30, then 20 down to 11 twice. Phrase 6 ends in a 5.
 std::vector<std::string> extraLines(int k) {
-    const int m = k <= 30 ? k : k <= 40 ? 51 - k : 61 - k;
-    std::vector<std::string> lines{"Otgowor " + std::to_string(m)};
+    const std::string m = std::to_string(k <= 30 ? k : k <= 40 ? 51 - k : 61 - k);
+    std::vector<std::string> lines{"Otgowor " + m};
     for (int i = 1; i <= 19; ++i) {
-        lines.push_back(std::to_string(m));
-    }
-    if (k == 6) {
-        lines[19] = "5";
+        lines.push_back(k == 6 && i == 19 ? std::string("5") : m);
     }
     return lines;
 }

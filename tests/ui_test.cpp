@@ -155,8 +155,9 @@ TEST(HiddenList, KeepsItsItemsAndShowsThemWhenMadeVisible) {
     list.removeItem(0);
     EXPECT_EQ(list.items(), (std::vector<std::string>{"б", "в"}));
     EXPECT_EQ(list.listIndex(), 1);
-    auto* widget = static_cast<QListWidget*>(list.widget());
     list.setVisible(true);
+    auto* widget = static_cast<QListWidget*>(list.widget());
+    EXPECT_EQ(widget->objectName(), QStringLiteral("hidden"));
     ASSERT_EQ(widget->count(), 2);
     EXPECT_EQ(widget->item(1)->text(), QStringLiteral("в"));
     EXPECT_TRUE(widget->item(1)->isSelected());

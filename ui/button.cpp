@@ -3,18 +3,61 @@
 #include "ui/qt_convert.h"
 #include "ui/window.h"
 
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 
 namespace ui {
 
 using namespace detail;
 
+namespace {
+
+// A button drawn in its own colours with a raised bevel, sunken while pressed. Native styles
+// ignore a button's palette, and a style sheet would be re-evaluated on every press and focus
+// change; painting it here keeps the colours on every style and the clicks cheap.
+class ColourButton : public QPushButton {
+public:
+    ColourButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+    QColor back = QColor(192, 192, 192);
+    QColor fore = Qt::black;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect r = rect();
+        QPalette bevel(back);
+        const bool down = isDown() || isChecked();
+        qDrawWinButton(&painter, r, bevel, down, nullptr);
+        painter.fillRect(r.adjusted(2, 2, -2, -2), back);
+        QRect textRect = r.adjusted(3, 3, -3, -3);
+        if (down) {
+            textRect.translate(1, 1);
+        }
+        painter.setPen(isEnabled() ? fore : QColor(128, 128, 128));
+        painter.setFont(font());
+        painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = r.adjusted(4, 4, -4, -4);
+            focus.backgroundColor = back;
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
+
+} // namespace
+
 Button::Button(Window& window, const std::string& objectName, const Rect& twips,
                const std::string& caption)
-    : Control(new QPushButton(escapeMnemonic(toQt(caption)), window.clientArea()), objectName,
+    : Control(new ColourButton(escapeMnemonic(toQt(caption)), window.clientArea()), objectName,
               twips) {
     auto* button = static_cast<QPushButton*>(widget_);
-    button->setAutoDefault(false);
+    // Enter as well as Space presses the focused button.
+    button->setAutoDefault(true);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (click_) {
             click_();
@@ -30,25 +73,14 @@ std::string Button::caption() const {
 
 void Button::setBackColor(ColourNumber colour) {
     back_ = colour;
-    applyStyle();
+    static_cast<ColourButton*>(widget_)->back = toQColor(colour);
+    widget_->update();
 }
 
 void Button::setForeColor(ColourNumber colour) {
     fore_ = colour;
-    applyStyle();
-}
-
-// Native styles ignore a button's palette, so the colours go through a style sheet. A disabled
-// button keeps its colour and greys its caption; the focused one shows a dotted border.
-void Button::applyStyle() {
-    const QString back = back_ ? toQColor(*back_).name() : QStringLiteral("palette(button)");
-    const QString fore = fore_ ? toQColor(*fore_).name() : QStringLiteral("palette(button-text)");
-    widget_->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
-                                          " border: 2px outset %1; }"
-                                          "QPushButton:pressed { border-style: inset; }"
-                                          "QPushButton:focus { border: 2px dotted #000000; }"
-                                          "QPushButton:disabled { color: #808080; }")
-                               .arg(back, fore));
+    static_cast<ColourButton*>(widget_)->fore = toQColor(colour);
+    widget_->update();
 }
 
 } // namespace ui

@@ -9,7 +9,7 @@ namespace ui {
 
 class Window;
 
-// A command button drawn in its own background colour.
+// A command button drawn in its own background colour; a disabled one greys its caption.
 class Button : public Control {
 public:
     Button(Window& window, const std::string& objectName, const Rect& twips,
@@ -21,7 +21,6 @@ public:
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
 
 private:
-    void applyStyle();
     std::function<void()> click_;
 };
 

@@ -18,6 +18,8 @@ class ListWidget : public QListWidget {
 public:
     ListWidget(QWidget* parent, ListBox& owner) : QListWidget(parent), owner_(owner) {
         setSelectionMode(QAbstractItemView::SingleSelection);
+        // Every item is one line of the list's font: the view need not measure each of them.
+        setUniformItemSizes(true);
         connect(this, &QListWidget::itemSelectionChanged, this, [this] {
             const auto rows = selectionModel()->selectedRows();
             owner_.learnerSelected(rows.isEmpty() ? -1 : rows.first().row());
@@ -38,16 +40,31 @@ private:
     ListBox& owner_;
 };
 
+// A hidden list is only data, kept here; until it is first shown a plain placeholder stands in
+// for the toolkit's list, which is far dearer to make.
 ListBox::ListBox(Window& window, const std::string& objectName, const Rect& twips, Options options)
-    : Control(new ListWidget(window.clientArea(), *this), objectName, twips),
-      list_(static_cast<ListWidget*>(widget_)), sorted_(options.sorted) {
-    list_->setVisible(false);
+    : Control(new QWidget(window.clientArea()), objectName, twips), sorted_(options.sorted) {
+    widget_->setVisible(false);
     setVisible(options.visible);
 }
 
 void ListBox::setVisible(bool visible) {
-    if (visible && !mirrored_) {
-        mirrored_ = true;
+    if (visible && !list_) {
+        QWidget* placeholder = widget_;
+        list_ = new ListWidget(placeholder->parentWidget(), *this);
+        list_->setObjectName(placeholder->objectName());
+        list_->setGeometry(placeholder->geometry());
+        list_->setToolTip(placeholder->toolTip());
+        if (placeholder->testAttribute(Qt::WA_SetFont)) {
+            list_->setFont(placeholder->font());
+        }
+        if (placeholder->testAttribute(Qt::WA_SetPalette)) {
+            list_->setPalette(placeholder->palette());
+        }
+        list_->setAutoFillBackground(placeholder->autoFillBackground());
+        QWidget::setTabOrder(placeholder, list_); // the list takes the placeholder's place
+        widget_ = list_;
+        delete placeholder;
         const QSignalBlocker block(list_);
         for (const std::string& text : items_) {
             list_->addItem(toQt(text));
@@ -72,7 +89,7 @@ void ListBox::setItem(int position, const std::string& text) {
     if (sorted_) {
         keys_[static_cast<std::size_t>(position)] = sortKey(text);
     }
-    if (mirrored_) {
+    if (list_) {
         const QSignalBlocker block(list_);
         list_->item(position)->setText(toQt(text));
     }
@@ -91,7 +108,7 @@ void ListBox::addItem(const std::string& text) {
     if (selected_ >= static_cast<int>(position)) {
         ++selected_;
     }
-    if (mirrored_) {
+    if (list_) {
         const QSignalBlocker block(list_);
         list_->insertItem(static_cast<int>(position), toQt(text));
         showSelection();
@@ -111,7 +128,7 @@ void ListBox::removeItem(int position) {
     } else if (selected_ > position) {
         --selected_;
     }
-    if (mirrored_) {
+    if (list_) {
         const QSignalBlocker block(list_);
         delete list_->takeItem(position);
         showSelection();
@@ -122,7 +139,7 @@ void ListBox::clear() {
     items_.clear();
     keys_.clear();
     selected_ = -1;
-    if (mirrored_) {
+    if (list_) {
         const QSignalBlocker block(list_);
         list_->clear();
     }
@@ -158,7 +175,7 @@ void ListBox::learnerSelected(int position) {
 }
 
 void ListBox::showSelection() {
-    if (!mirrored_) {
+    if (!list_) {
         return;
     }
     const QSignalBlocker block(list_);

@@ -50,10 +50,8 @@ private:
     void learnerSelected(int position);
     void showSelection();
 
-    ListWidget* list_;
+    ListWidget* list_ = nullptr; // made when the list is first shown
     bool sorted_;
-    // A hidden list is only data: its items reach the toolkit when it is first shown.
-    bool mirrored_ = false;
     std::vector<std::string> items_;
     std::vector<std::string> keys_; // sort keys, kept for sorted lists only
     int selected_ = -1;
