@@ -27,4 +27,4 @@ ensure_packages() {
     apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
-BUILD_PACKAGES="cmake make g++ qt6-base-dev libgtest-dev fonts-liberation"
+BUILD_PACKAGES="cmake make g++ qt6-base-dev libgtest-dev fonts-liberation desktop-file-utils appstream dpkg-dev file"

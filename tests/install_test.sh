@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the built program into a scratch root, validates its desktop entry and AppStream
+# metadata, then builds the Debian package and checks what it installs and depends on.
+#   install_test.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+id=example.keb.KEB
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+expect_files() {
+    local root=$1
+    for f in bin/keb share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
+        [ -f "$root/usr/$f" ] || fail "$root/usr/$f is missing"
+    done
+    [ -x "$root/usr/bin/keb" ] || fail "keb is not executable"
+    for size in 16 22 24 32 48 64 128 256; do
+        local icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+        [ -f "$icon" ] || fail "icon $icon is missing"
+        file "$icon" | grep -q "$size x $size" || fail "icon $icon is not $size x $size"
+    done
+}
+
+DESTDIR="$scratch/install" cmake --install "$build" --prefix /usr >/dev/null
+expect_files "$scratch/install"
+desktop-file-validate "$scratch/install/usr/share/applications/$id.desktop"
+grep -q '^Categories=Education;' "$scratch/install/usr/share/applications/$id.desktop" ||
+    fail "the desktop entry is not in the Education category"
+appstreamcli validate --no-net "$scratch/install/usr/share/metainfo/$id.metainfo.xml" >/dev/null
+
+(cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null)
+deb=$(ls "$scratch"/package/*.deb)
+dpkg-deb -x "$deb" "$scratch/root"
+expect_files "$scratch/root"
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
+    grep -q "$dep" <<<"$depends" || fail "the package does not depend on $dep: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "the package is not in section education"
+echo "Installed files and package: every check passed."
