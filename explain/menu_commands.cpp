@@ -7,8 +7,8 @@
 namespace keb {
 
 MenuCommands::MenuCommands(MainWindow& main)
-    : Izhod(main.form.addMenuCommand("Izhod", "Exit")),
-      Cwqt(main.form.addMenuCommand("Cwqt", "Color")), main_(main) {
+    : Izhod(main.form.addMenuCommand("Izhod", "&Exit", "Ctrl+Q")),
+      Cwqt(main.form.addMenuCommand("Cwqt", "&Color")), main_(main) {
     Izhod.onClick([this] { Izhod_Click(); });
     Cwqt.onClick([this] { Cwqt_Click(); });
     // The close box ends the program too: with the quiz window gone, nothing is left to use.

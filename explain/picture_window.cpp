@@ -16,6 +16,7 @@ PictureWindow::PictureWindow(const content::ContentStore& danni)
         Graphika.set(i, std::make_unique<ui::PictureBox>(form, "Graphika_" + std::to_string(i),
                                                          ui::Rect{0, 0, 1695, 1815}, i == 0));
     }
+    Graphika[0].setAccessibleName("Картина");
     auto& flags = Spis_graf.set(
         0, std::make_unique<ui::ListBox>(form, "Spis_graf_0", ui::Rect{0, 0, 1215, 1200},
                                          ui::ListBox::Options{false, false}));

@@ -105,6 +105,7 @@ void MainWindow::createControls() {
                                          ui::TextBox::Options{true, true, ui::Align::Left, true}));
     box.setFont(kDesignFont);
     box.setBackColor(14737632);
+    box.setAccessibleName("Указания и обяснения");
 
     auto& record = hidden(Cweta, "Cweta", 0, {600, 2880, 405, 630});
     record.setToolTip(" Изберете от списъка желан номер въпрос/задача ");
@@ -125,6 +126,7 @@ void MainWindow::createControls() {
     Grafika.set(1, std::make_unique<ui::PictureBox>(form, "Grafika_1",
                                                     ui::Rect{120, 5760, 1575, 1335}, false));
     Grafika[0].onClick([this] { pictures.Grafika_Click(0); });
+    Grafika[0].setAccessibleName("Картина на избраната фраза");
 
     for (int i = 0; i < 3; ++i) {
         Slowo[i].onClick([this, i] { Slowo_Click(i); });

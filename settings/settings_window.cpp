@@ -31,8 +31,8 @@ int asInt(const std::string& text) {
 
 SettingsWindow::SettingsWindow(Program& program)
     : program_(program), form("Cwiat", ui::WindowStyle::FixedSingle),
-      mnu_zapis(form.addMenuCommand("mnu_zapis", "Запис")),
-      mnu_Otkaz(form.addMenuCommand("mnu_Otkaz", "Отказ")),
+      mnu_zapis(form.addMenuCommand("mnu_zapis", "&Запис", "Ctrl+S")),
+      mnu_Otkaz(form.addMenuCommand("mnu_Otkaz", "&Отказ", "Esc")),
       mnu_Danni(form.addMenuCommand("mnu_Danni", "Danni")) {
     form.setCaption("Формиране на цвят/избор на шрифт");
     form.setClientSize(5535, 4710);

@@ -140,8 +140,9 @@ TEST(StartUp, ButtonsMenuAndTooltips) {
     ASSERT_NE(bar, nullptr);
     const auto actions = bar->actions();
     ASSERT_EQ(actions.size(), 2);
-    EXPECT_EQ(actions[0]->text(), QStringLiteral("Exit"));
-    EXPECT_EQ(actions[1]->text(), QStringLiteral("Color"));
+    EXPECT_EQ(actions[0]->iconText(), QStringLiteral("Exit"));
+    EXPECT_EQ(m.menu.Izhod.caption(), "Exit");
+    EXPECT_EQ(actions[1]->iconText(), QStringLiteral("Color"));
     EXPECT_FALSE(quiz.window()->windowIcon().isNull());
     EXPECT_FALSE(quiz.window()->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(quiz.window()->windowFlags() & Qt::WindowMaximizeButtonHint);

@@ -20,6 +20,9 @@ public:
     void setForeColor(ColourNumber colour) override;
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
 
+protected:
+    bool hasCaption() const override { return true; }
+
 private:
     std::function<void()> click_;
 };

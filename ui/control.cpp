@@ -36,6 +36,18 @@ bool Control::isEnabled() const {
 
 void Control::setToolTip(const std::string& text) {
     widget_->setToolTip(toQt(text));
+    if (!hasCaption() && !named_) {
+        widget_->setAccessibleName(toQt(text).trimmed());
+    }
+}
+
+void Control::setAccessibleName(const std::string& name) {
+    widget_->setAccessibleName(toQt(name));
+    named_ = true;
+}
+
+void Control::setFocus() {
+    widget_->setFocus(Qt::OtherFocusReason);
 }
 
 std::string Control::toolTip() const {

@@ -23,8 +23,12 @@ public:
     void setEnabled(bool enabled);
     bool isEnabled() const;
 
+    // A control without a caption of its own is named after its tooltip for assistive
+    // technology, unless it is given a name.
     void setToolTip(const std::string& text);
     std::string toolTip() const;
+    void setAccessibleName(const std::string& name);
+    void setFocus();
 
     void setGeometry(const Rect& twips);
     Rect geometry() const;
@@ -48,10 +52,13 @@ public:
 
 protected:
     Control(QWidget* widget, const std::string& objectName, const Rect& twips);
+    // Buttons and labels: a screen reader reads their caption.
+    virtual bool hasCaption() const { return false; }
     void applyPaletteColours();
 
     QWidget* widget_;
     Rect asked_; // the geometry last asked for, in twips
+    bool named_ = false;
     std::optional<ColourNumber> back_;
     std::optional<ColourNumber> fore_;
 };

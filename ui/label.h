@@ -17,6 +17,9 @@ public:
     void setCaption(const std::string& caption);
     std::string caption() const { return caption_; }
 
+protected:
+    bool hasCaption() const override { return true; }
+
 private:
     std::string caption_;
 };

@@ -55,6 +55,7 @@ void ListBox::setVisible(bool visible) {
         list_->setObjectName(placeholder->objectName());
         list_->setGeometry(placeholder->geometry());
         list_->setToolTip(placeholder->toolTip());
+        list_->setAccessibleName(placeholder->accessibleName());
         if (placeholder->testAttribute(Qt::WA_SetFont)) {
             list_->setFont(placeholder->font());
         }

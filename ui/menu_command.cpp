@@ -9,9 +9,15 @@ namespace ui {
 
 using namespace detail;
 
-MenuCommand::MenuCommand(QMenuBar* bar, const std::string& objectName, const std::string& caption)
+MenuCommand::MenuCommand(QMenuBar* bar, const std::string& objectName, const std::string& caption,
+                         const std::string& shortcut)
     : action_(bar->addAction(toQt(caption))) {
     action_->setObjectName(toQt(objectName));
+    if (!shortcut.empty()) {
+        action_->setShortcut(QKeySequence(toQt(shortcut)));
+        // The window's own keys, not the application's: each window has its commands.
+        action_->setShortcutContext(Qt::WindowShortcut);
+    }
     QObject::connect(action_, &QAction::triggered, action_, [this] {
         if (click_) {
             click_();
@@ -36,7 +42,7 @@ bool MenuCommand::isEnabled() const {
 }
 
 std::string MenuCommand::caption() const {
-    return fromQt(action_->text());
+    return fromQt(action_->iconText());
 }
 
 void MenuCommand::onClick(std::function<void()> handler) {

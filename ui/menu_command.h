@@ -8,10 +8,12 @@ class QMenuBar;
 
 namespace ui {
 
-// A top-level command of a window's menu bar, without a submenu.
+// A top-level command of a window's menu bar, without a submenu. An "&" in the caption marks the
+// letter that chooses the command with Alt; a shortcut such as "Ctrl+Q" chooses it too.
 class MenuCommand {
 public:
-    MenuCommand(QMenuBar* bar, const std::string& objectName, const std::string& caption);
+    MenuCommand(QMenuBar* bar, const std::string& objectName, const std::string& caption,
+                const std::string& shortcut);
     MenuCommand(const MenuCommand&) = delete;
     MenuCommand& operator=(const MenuCommand&) = delete;
 
@@ -19,6 +21,7 @@ public:
     bool isVisible() const;
     void setEnabled(bool enabled);
     bool isEnabled() const;
+    // The caption as shown, without its mnemonic marker.
     std::string caption() const;
     void onClick(std::function<void()> handler);
 

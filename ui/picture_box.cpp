@@ -3,10 +3,16 @@
 #include "ui/qt_convert.h"
 #include "ui/window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include <mutex>
 
 namespace ui {
 
@@ -20,6 +26,7 @@ public:
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(1);
         setAutoFillBackground(true);
+        setProperty("kebPicture", true);
     }
 
     const QImage* image = nullptr;
@@ -28,13 +35,19 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QFrame::paintEvent(event);
-        if (!image) {
-            return;
-        }
         QPainter painter(this);
         const QRect inside = contentsRect();
-        painter.setClipRect(inside);
-        painter.drawImage(inside.topLeft(), *image);
+        if (image) {
+            painter.setClipRect(inside);
+            painter.drawImage(inside.topLeft(), *image);
+        }
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = inside.adjusted(1, 1, -1, -1);
+            painter.setClipping(false);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
 
     void mouseReleaseEvent(QMouseEvent* event) override {
@@ -43,13 +56,57 @@ protected:
             click();
         }
     }
+
+    // Space or Enter on the focused box clicks it, for the keyboard.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (click && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                      event->key() == Qt::Key_Enter)) {
+            click();
+            return;
+        }
+        QFrame::keyPressEvent(event);
+    }
 };
+
+// A screen reader meets a picture box as a graphic it can press.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Graphic) {
+        addControllingSignal(QStringLiteral("destroyed()"));
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (static_cast<PictureWidget*>(widget())->click) {
+            names << pressAction();
+        }
+        return names;
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            if (auto& click = static_cast<PictureWidget*>(widget())->click) {
+                click();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("QFrame") && object->isWidgetType() &&
+        object->property("kebPicture").toBool()) {
+        return new PictureAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
 
 } // namespace
 
 PictureBox::PictureBox(Window& window, const std::string& objectName, const Rect& twips,
                        bool visible)
     : Control(new PictureWidget(window.clientArea()), objectName, twips) {
+    static std::once_flag accessibility;
+    std::call_once(accessibility, [] { QAccessible::installFactory(pictureAccessible); });
     // Without a colour of its own a picture box shows the system's button face.
     widget_->setBackgroundRole(QPalette::Button);
     widget_->setVisible(visible);
@@ -62,6 +119,8 @@ void PictureBox::setPicture(const Picture& picture) {
 }
 
 void PictureBox::onClick(std::function<void()> handler) {
+    // A box that does something when clicked takes the keyboard focus too.
+    widget_->setFocusPolicy(handler ? Qt::StrongFocus : Qt::NoFocus);
     static_cast<PictureWidget*>(widget_)->click = std::move(handler);
 }
 

@@ -16,6 +16,8 @@ QWidget* makeEditor(QWidget* parent, const TextBox::Options& options) {
     if (options.multiLine) {
         auto* edit = new QPlainTextEdit(parent);
         edit->setReadOnly(true);
+        // Read-only, yet a keyboard user can move through the text.
+        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         edit->setVerticalScrollBarPolicy(options.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                    : Qt::ScrollBarAlwaysOff);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

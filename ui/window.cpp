@@ -189,8 +189,9 @@ void Window::setIcon(const std::vector<const char* const*>& images) {
     form_->setWindowIcon(icon);
 }
 
-MenuCommand& Window::addMenuCommand(const std::string& objectName, const std::string& caption) {
-    menu_.push_back(std::make_unique<MenuCommand>(form_->menuBar(), objectName, caption));
+MenuCommand& Window::addMenuCommand(const std::string& objectName, const std::string& caption,
+                                    const std::string& shortcut) {
+    menu_.push_back(std::make_unique<MenuCommand>(form_->menuBar(), objectName, caption, shortcut));
     form_->adjustSize();
     return *menu_.back();
 }

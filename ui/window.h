@@ -50,7 +50,8 @@ public:
     // An icon in XPM form, one image per size.
     void setIcon(const std::vector<const char* const*>& images);
 
-    MenuCommand& addMenuCommand(const std::string& objectName, const std::string& caption);
+    MenuCommand& addMenuCommand(const std::string& objectName, const std::string& caption,
+                                const std::string& shortcut = {});
 
     void centreOnScreen();
     void showModeless();

@@ -1,0 +1,164 @@
+// The whole quiz without a mouse: Tab through the controls, arrows in the lists, Space or Enter
+// on the buttons, Alt and shortcut keys for the menus.
+
+#include "learner.h"
+#include "settings/settings_window.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using test::Quiz;
+
+namespace {
+
+QWidget* focused() { return QApplication::focusWidget(); }
+
+QString focusedName() { return focused() ? focused()->objectName() : QString(); }
+
+void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* target = focused() ? focused() : QApplication::activeWindow();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, k, modifiers);
+}
+
+// Tabs forward until the named control has the focus; fails if a round passes without it.
+void tabTo(const char* name) {
+    for (int i = 0; i < 25 && focusedName() != QLatin1String(name); ++i) {
+        key(Qt::Key_Tab);
+    }
+    ASSERT_EQ(focusedName(), QLatin1String(name));
+}
+
+// Selects a row of the focused list with the keys: Home, then Down.
+void selectRow(int row) {
+    key(Qt::Key_Home);
+    for (int i = 0; i < row; ++i) {
+        key(Qt::Key_Down);
+    }
+}
+
+int rowOf(const keb::MainWindow& m, int side, const std::string& text) {
+    const auto& items = m.Slowo[side].items();
+    return static_cast<int>(std::find(items.begin(), items.end(), text) - items.begin());
+}
+
+void activate(QWidget* window) {
+    QApplication::setActiveWindow(window);
+    ASSERT_EQ(QApplication::activeWindow(), window);
+}
+
+} // namespace
+
+TEST(Keyboard, TabOrderFollowsTheDesign) {
+    Quiz quiz;
+    activate(quiz.window());
+    EXPECT_EQ(focusedName(), QStringLiteral("Slowo_0"));
+    QStringList stops;
+    for (int i = 0; i < 8; ++i) {
+        key(Qt::Key_Tab);
+        stops << focusedName();
+    }
+    // "Оцени" is disabled at the start and is passed over.
+    EXPECT_EQ(stops, (QStringList{"Slowo_1", "Slowo_2", "Uprawl_0", "Uprawl_1", "Prowerka_0",
+                                  "Uprawl_3", "Grafika_0", "Slowo_0"}));
+}
+
+TEST(Keyboard, AWholeTestWithoutAMouse) {
+    Quiz quiz;
+    const keb::MainWindow& m = quiz.main();
+    const auto& danni = quiz.program.danni();
+    activate(quiz.window());
+    for (int n = 1; n <= 40; ++n) {
+        const int right = n <= 38 ? n : (n == 39 ? 40 : 39); // two wrong answers at the end
+        tabTo("Slowo_0");
+        selectRow(rowOf(m, 0, danni.danni(0)[static_cast<std::size_t>(n - 1)]));
+        tabTo("Slowo_1");
+        selectRow(rowOf(m, 1, danni.danni(1)[static_cast<std::size_t>(right - 1)]));
+        tabTo("Uprawl_0");
+        key(n % 2 ? Qt::Key_Space : Qt::Key_Return);
+    }
+    EXPECT_EQ(m.Slowo[2].count(), 40);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 10"));
+    // Withdraw the last answer with the keys, and enter it again correctly.
+    tabTo("Slowo_2");
+    selectRow(39);
+    tabTo("Uprawl_1");
+    key(Qt::Key_Space);
+    EXPECT_EQ(m.Slowo[2].count(), 39);
+    tabTo("Slowo_0");
+    selectRow(rowOf(m, 0, "Южна Каролина"));
+    tabTo("Slowo_1");
+    selectRow(rowOf(m, 1, "Колумбия "));
+    tabTo("Uprawl_0");
+    key(Qt::Key_Space);
+
+    tabTo("Uprawl_2");
+    key(Qt::Key_Return);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 78%"));
+    EXPECT_FALSE(m.Uprawl[0].isEnabled());
+
+    // The explanations, answer by answer.
+    tabTo("Slowo_2");
+    selectRow(38);
+    EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
+    tabTo("Uprawl_3");
+    key(Qt::Key_Space);
+    EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Род Айлънд\" е във връзка с \"Провидънс \"");
+    tabTo("Slowo_2");
+    key(Qt::Key_Home);
+    EXPECT_EQ(m.Prowerka[1].text(), "ДА");
+    tabTo("Uprawl_3");
+    key(Qt::Key_Return);
+    EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Айдахо\" е във връзка с \"Бойзи \"");
+}
+
+TEST(Keyboard, SettingsWindowWithoutAMouse) {
+    Quiz quiz;
+    activate(quiz.window());
+    key(Qt::Key_C, Qt::AltModifier); // "Color"
+    keb::SettingsWindow* settings = quiz.program.settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    activate(settings->form.widget());
+
+    tabTo("Slider1_0");
+    key(Qt::Key_Home);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focusedName(), QStringLiteral("Slider1_1"));
+    key(Qt::Key_End);
+    EXPECT_EQ(quiz.main().Cweta[0].item(3), "65280");
+    EXPECT_EQ(settings->Label_Cv[3].caption(), "Цвят в 10/16-тичен код = 65280 /HFF00");
+
+    // The option buttons: arrows move the choice within them.
+    tabTo("Option1_0");
+    key(Qt::Key_Down);
+    EXPECT_EQ(focusedName(), QStringLiteral("Option1_1"));
+    EXPECT_EQ(settings->target, 1);
+    EXPECT_EQ(settings->Slider1[0].value(), 255);
+
+    tabTo("List_font_1");
+    selectRow(6);
+    EXPECT_EQ(quiz.main().Cweta[0].item(2), "14");
+
+    key(Qt::Key_S, Qt::ControlModifier); // "Запис"
+    EXPECT_EQ(quiz.program.settingsWindow(), nullptr);
+    EXPECT_EQ(quiz.main().form.backColor(), 65280u);
+    EXPECT_EQ(quiz.main().Slowo[0].font().points, 14.0);
+
+    // Escape closes it without applying.
+    activate(quiz.window());
+    key(Qt::Key_C, Qt::AltModifier);
+    activate(quiz.program.settingsWindow()->form.widget());
+    tabTo("Slider1_2");
+    key(Qt::Key_End);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(quiz.program.settingsWindow(), nullptr);
+    EXPECT_EQ(quiz.main().form.backColor(), 65280u);
+
+    // And the program ends from the keyboard too.
+    activate(quiz.window());
+    key(Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(quiz.platform.endCount, 1);
+}
