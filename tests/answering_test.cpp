@@ -1,5 +1,6 @@
 #include "learner.h"
 
+#include <QImage>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -84,6 +85,18 @@ TEST(Answering, WithdrawingTheMiddleOfThreeSelectsTheFormerThird) {
     // The selection ran the answer check and named the answer's phrase.
     EXPECT_EQ(m.Tekusht_nomer, 5);
     EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
+}
+
+TEST(Answering, ScreenshotDuringATest) {
+    Quiz quiz;
+    quiz.enterPair(1, 1);
+    quiz.enterPair(2, 5);
+    quiz.enterPair(3, 3);
+    quiz.clickItem("Slowo_0", QStringLiteral("Вашингтон"));
+    quiz.clickItem("Slowo_1", QStringLiteral("Олимпия "));
+    const QImage image = test::saveGrab(quiz.window(), "quiz_in_progress.png");
+    EXPECT_FALSE(image.isNull());
+    EXPECT_EQ(quiz.shown("Slowo_2").size(), 3);
 }
 
 TEST(Answering, WithdrawingTheLastSelectsTheNewLast) {
@@ -209,6 +222,7 @@ TEST(Evaluation, LocksAnsweringAndShowsTheFirstCheck) {
     EXPECT_TRUE(m.Prowerka[1].isVisible());
     EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
     EXPECT_EQ(m.Broi_werni, 37);
+    test::saveGrab(quiz.window(), "quiz_evaluated.png");
 
     // Answering stays locked: the buttons are disabled for the mouse too.
     quiz.clickItem("Slowo_0", 0);
