@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const int size = std::atoi(argv[i]);
         const QImage& source = size < 32 ? small : large;
-        const QImage icon = source.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage icon =
+            source.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         const QString file = dir + QStringLiteral("/%1.png").arg(size);
         if (icon.isNull() || !icon.save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));

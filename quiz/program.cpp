@@ -55,6 +55,7 @@ void Program::settingsClosed() {
     if (settings_) {
         settings_->form.hide();
         closedSettings_ = std::move(settings_);
+        deferred_.post([this] { closedSettings_.reset(); });
     }
 }
 

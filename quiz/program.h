@@ -2,6 +2,7 @@
 
 #include "content/content_store.h"
 #include "content/content_table.h"
+#include "ui/deferred.h"
 
 #include <memory>
 
@@ -56,9 +57,10 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<PictureWindow> pictures_;
     std::unique_ptr<SettingsWindow> settings_;
-    // A closed settings window waits here until it is safe to delete: it closes from inside its
-    // own event handling.
+    // A closed settings window waits here for the end of the event that closed it: it closes
+    // from inside its own handlers.
     std::unique_ptr<SettingsWindow> closedSettings_;
+    ui::Deferred deferred_;
     bool ended_ = false;
 };
 

@@ -14,9 +14,13 @@ using test::Quiz;
 
 namespace {
 
-QWidget* focused() { return QApplication::focusWidget(); }
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
 
-QString focusedName() { return focused() ? focused()->objectName() : QString(); }
+QString focusedName() {
+    return focused() ? focused()->objectName() : QString();
+}
 
 void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* target = focused() ? focused() : QApplication::activeWindow();

@@ -3,6 +3,7 @@
 #include "settings/settings_window.h"
 #include "ui/menu_command.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -283,6 +284,27 @@ TEST(SettingsWindow, ReopeningAfterCancelStartsAtTheWindowBackground) {
     EXPECT_EQ(s.window().Text_Cv[0].foreColor(), static_cast<ui::ColourNumber>(8 + 200 * 256));
     s.save();
     EXPECT_EQ(quiz.main().Slowo[1].foreColor(), static_cast<ui::ColourNumber>(8 + 200 * 256));
+}
+
+TEST(SettingsWindow, ClosingDestroysItAndOpeningMakesItAnew) {
+    Quiz quiz;
+    const auto settingsWidgets = [] {
+        int count = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            count += w->objectName() == QLatin1String("Cwiat") ? 1 : 0;
+        }
+        return count;
+    };
+    {
+        Settings s(quiz);
+        s.option(2);
+        s.cancel();
+    }
+    QApplication::processEvents(); // the window goes once its own click is handled
+    EXPECT_EQ(settingsWidgets(), 0);
+    Settings again(quiz);
+    EXPECT_EQ(settingsWidgets(), 1);
+    EXPECT_EQ(again.window().target, 0);
 }
 
 TEST(SettingsWindow, ANewProgramStartsFromTheDefaults) {
