@@ -81,6 +81,10 @@ long long roundHalfEven(double value) {
     return whole;
 }
 
+int leadingWhole(std::string_view text) {
+    return static_cast<int>(roundHalfEven(leadingNumber(text)));
+}
+
 std::string decimal(long long value) {
     return std::to_string(value);
 }

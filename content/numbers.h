@@ -16,6 +16,9 @@ std::optional<double> strictNumber(std::string_view text);
 // Whole numbers made from fractions round half to even: 12.5 gives 12, 37.5 gives 38.
 long long roundHalfEven(double value);
 
+// The leading number of a text as a whole number, rounded half to even.
+int leadingWhole(std::string_view text);
+
 // A number in a list or a caption: plain decimal digits.
 std::string decimal(long long value);
 

@@ -29,9 +29,7 @@ void Explanation::Obqsni_nomer(int n) {
 void Explanation::Obqsni_otgowor() {
     const int k = main_.Slowo[2].listIndex();
     main_.dum_N[2].setListIndex(k);
-    const int n =
-        static_cast<int>(content::roundHalfEven(content::leadingNumber(main_.dum_N[2].item(k))));
-    Obqsni_nomer(n);
+    Obqsni_nomer(content::leadingWhole(main_.dum_N[2].item(k)));
 }
 
 // An explanation given before the evaluation does not count against the score: the pair it

@@ -15,26 +15,18 @@ using content::leadingNumber;
 
 namespace {
 
-const ui::Font kDesignFont{"Times New Roman", 12.0};
-
-std::string indexedName(const char* name, int index) {
-    return std::string(name) + "_" + std::to_string(index);
-}
-
-int asInt(const std::string& text) {
-    return static_cast<int>(content::roundHalfEven(leadingNumber(text)));
-}
+const ui::Font kWindowFont{"Times New Roman", 12.0};
 
 } // namespace
 
 MainWindow::MainWindow(Program& program)
     : program_(program), form("KEB", ui::WindowStyle::FixedSingle), explanation(*this),
       pictures(*this), menu(*this) {
-    // The design caption is 29 blanks; the start-up puts the title from the content there.
+    // The caption starts as 29 blanks; the start-up puts the title from the content there.
     form.setCaption(std::string(29, ' '));
     form.setClientSize(11865, 7005);
     form.setBackColor(32768);
-    form.setFont(kDesignFont);
+    form.setFont(kWindowFont);
     form.setIcon(windowIcon());
     createControls();
 }
@@ -44,9 +36,9 @@ void MainWindow::createControls() {
     const auto list = [this](ui::ControlArray<ui::ListBox>& array, const char* name, int index,
                              ui::Rect r, bool sorted, bool visible) -> ui::ListBox& {
         auto& box =
-            array.set(index, std::make_unique<ui::ListBox>(form, indexedName(name, index), r,
+            array.set(index, std::make_unique<ui::ListBox>(form, ui::elementName(name, index), r,
                                                            ui::ListBox::Options{sorted, visible}));
-        box.setFont(kDesignFont);
+        box.setFont(kWindowFont);
         return box;
     };
     const auto hidden = [&](ui::ControlArray<ui::ListBox>& array, const char* name, int index,
@@ -55,9 +47,9 @@ void MainWindow::createControls() {
     };
     const auto button = [this](int index, ui::Rect r, const char* caption, ui::ColourNumber colour,
                                const char* tip) -> ui::Button& {
-        auto& b = Uprawl.set(
-            index, std::make_unique<ui::Button>(form, indexedName("Uprawl", index), r, caption));
-        b.setFont(kDesignFont);
+        auto& b = Uprawl.set(index, std::make_unique<ui::Button>(
+                                        form, ui::elementName("Uprawl", index), r, caption));
+        b.setFont(kWindowFont);
         b.setBackColor(colour);
         b.setToolTip(tip);
         b.onClick([this, index] { Uprawl_Click(index); });
@@ -86,7 +78,7 @@ void MainWindow::createControls() {
 
     Ndapis = std::make_unique<ui::Label>(form, "Ndapis", ui::Rect{4440, 0, 1455, 375},
                                          "Оставащи:", ui::Align::Centre);
-    Ndapis->setFont(kDesignFont);
+    Ndapis->setFont(kWindowFont);
     Ndapis->setBackColor(8438015);
     Ndapis->setToolTip("Извежда резултатите в края на теста");
 
@@ -96,14 +88,14 @@ void MainWindow::createControls() {
         Prowerka.set(1, std::make_unique<ui::TextBox>(
                             form, "Prowerka_1", ui::Rect{10440, 3120, 495, 495},
                             ui::TextBox::Options{false, false, ui::Align::Centre, false}));
-    check.setFont(kDesignFont);
+    check.setFont(kWindowFont);
     check.setBackColor(65280);
     check.setToolTip("зелено - Вярно; червено - Грешно");
 
     auto& box = Prowerka.set(
         0, std::make_unique<ui::TextBox>(form, "Prowerka_0", ui::Rect{1800, 4680, 9135, 2055},
                                          ui::TextBox::Options{true, true, ui::Align::Left, true}));
-    box.setFont(kDesignFont);
+    box.setFont(kWindowFont);
     box.setBackColor(14737632);
     box.setAccessibleName("Указания и обяснения");
 
@@ -141,11 +133,11 @@ void MainWindow::Form_Load() {
     Broi_werni = 0;
     const auto& info = danni.danni(3);
     form.setCaption(itemAt(info, 0));
-    form.setOuterWidth(asInt(itemAt(info, 1)));
-    Slowo[0].setLeft(asInt(itemAt(info, 2)));
-    Slowo[0].setWidth(asInt(itemAt(info, 3)));
-    Slowo[1].setLeft(asInt(itemAt(info, 4)));
-    Slowo[1].setWidth(asInt(itemAt(info, 5)));
+    form.setOuterWidth(content::leadingWhole(itemAt(info, 1)));
+    Slowo[0].setLeft(content::leadingWhole(itemAt(info, 2)));
+    Slowo[0].setWidth(content::leadingWhole(itemAt(info, 3)));
+    Slowo[1].setLeft(content::leadingWhole(itemAt(info, 4)));
+    Slowo[1].setWidth(content::leadingWhole(itemAt(info, 5)));
     Prowerka[0].setText(danni.ukazanie());
     const int nL = static_cast<int>(danni.danni(0).size());
     const int nR = static_cast<int>(danni.danni(1).size());
@@ -205,7 +197,7 @@ void MainWindow::Slowo_Click(int index) {
     switch (index) {
     case 0:
         dum_N[0].setListIndex(position);
-        Tekusht_nomer = asInt(dum_N[0].item(position));
+        Tekusht_nomer = content::leadingWhole(dum_N[0].item(position));
         pictures.Pokaji_grafika(Tekusht_nomer);
         break;
     case 1:
@@ -214,7 +206,7 @@ void MainWindow::Slowo_Click(int index) {
     case 2:
         Prowerka[0].setText("");
         dum_N[2].setListIndex(position);
-        Tekusht_nomer = asInt(dum_N[2].item(position));
+        Tekusht_nomer = content::leadingWhole(dum_N[2].item(position));
         pictures.Pokaji_grafika(Tekusht_nomer);
         Proweri_otgowor(position);
         break;
@@ -290,8 +282,8 @@ void MainWindow::Wyrni_dwoika() {
         return;
     }
     const content::ContentStore& danni = program_.danni();
-    Slowo[0].addItem(itemAt(danni.danni(0), asInt(dum_N[2].item(s)) - 1));
-    Slowo[1].addItem(itemAt(danni.danni(1), asInt(dum_N[3].item(s)) - 1));
+    Slowo[0].addItem(itemAt(danni.danni(0), content::leadingWhole(dum_N[2].item(s)) - 1));
+    Slowo[1].addItem(itemAt(danni.danni(1), content::leadingWhole(dum_N[3].item(s)) - 1));
     dum_N[2].removeItem(s);
     dum_N[3].removeItem(s);
     Slowo[2].removeItem(s);

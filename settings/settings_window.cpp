@@ -19,14 +19,6 @@ namespace {
 const ui::Font kWindowFont{"Times New Roman", 12.0};
 const ui::Font kControlFont{"Times New Roman", 9.75};
 
-std::string indexedName(const char* name, int index) {
-    return std::string(name) + "_" + std::to_string(index);
-}
-
-int asInt(const std::string& text) {
-    return static_cast<int>(content::roundHalfEven(leadingNumber(text)));
-}
-
 } // namespace
 
 SettingsWindow::SettingsWindow(Program& program)
@@ -51,8 +43,8 @@ SettingsWindow::SettingsWindow(Program& program)
 void SettingsWindow::createControls() {
     const auto label = [this](ui::ControlArray<ui::Label>& array, const char* name, int index,
                               ui::Rect r, const char* caption, const char* tip) -> ui::Label& {
-        auto& l = array.set(index, std::make_unique<ui::Label>(form, indexedName(name, index), r,
-                                                               caption, ui::Align::Centre));
+        auto& l = array.set(index, std::make_unique<ui::Label>(form, ui::elementName(name, index),
+                                                               r, caption, ui::Align::Centre));
         l.setFont(kControlFont);
         l.setToolTip(tip);
         return l;
@@ -83,7 +75,7 @@ void SettingsWindow::createControls() {
                                       "Промяна на стойн остта на синята съставка "};
     for (int k = 0; k < 3; ++k) {
         auto& s =
-            Slider1.set(k, std::make_unique<ui::Slider>(form, indexedName("Slider1", k),
+            Slider1.set(k, std::make_unique<ui::Slider>(form, ui::elementName("Slider1", k),
                                                         ui::Rect{440, 1560 + 480 * k, 3000, 315},
                                                         ui::Slider::Options{0, 255, 1, 10}));
         s.setFont(kControlFont);
@@ -134,7 +126,7 @@ void SettingsWindow::createControls() {
         const int top = i < 3 ? 1560 + 480 * i : 3000;
         const bool visible = i < 3;
         auto& option = Option1.set(
-            i, std::make_unique<ui::OptionButton>(form, indexedName("Option1", i),
+            i, std::make_unique<ui::OptionButton>(form, ui::elementName("Option1", i),
                                                   ui::Rect{3860, top, 345, 285}, visible));
         option.setFont(kControlFont);
         option.setToolTip(rows[i].tip);
@@ -184,7 +176,7 @@ void SettingsWindow::Form_Load() {
     }
     Opredeli_cwqt();
     for (int k = 0; k < 3; ++k) {
-        Slider1[k].setValue(asInt(recordItem(componentItem(0, k))));
+        Slider1[k].setValue(content::leadingWhole(recordItem(componentItem(0, k))));
     }
 }
 
@@ -223,7 +215,7 @@ void SettingsWindow::Opredeli_cwqt() {
 void SettingsWindow::Option1_Click(int index) {
     target = index;
     for (int k = 0; k < 3; ++k) {
-        Slider1[k].setValue(asInt(recordItem(componentItem(index, k))));
+        Slider1[k].setValue(content::leadingWhole(recordItem(componentItem(index, k))));
     }
     currentColour = static_cast<ui::ColourNumber>(
         formColour({Slider1[0].value(), Slider1[1].value(), Slider1[2].value()}));

@@ -56,7 +56,7 @@ void activate(QWidget* window) {
 
 } // namespace
 
-TEST(Keyboard, TabOrderFollowsTheDesign) {
+TEST(Keyboard, TabOrderRunsThroughTheVisibleControls) {
     Quiz quiz;
     activate(quiz.window());
     EXPECT_EQ(focusedName(), QStringLiteral("Slowo_0"));

@@ -107,7 +107,7 @@ TEST(StartUp, OnlyTheLearnersControlsAreVisible) {
     want.sort();
     EXPECT_EQ(visible, want);
 
-    // Tab order runs as the design table: the first stop is the left list.
+    // Tab order runs left list, right list, answers, buttons: the first stop is the left list.
     QApplication::setActiveWindow(quiz.window());
     QWidget* first = quiz.window()->findChild<QWidget*>("Slowo_0");
     first->setFocus(Qt::TabFocusReason);
@@ -169,7 +169,7 @@ TEST(StartUp, RenderedWindowShowsGreenBackgroundAndItsControls) {
     EXPECT_EQ(image.width(), quiz.window()->width());
     QWidget* client = quiz.main().form.clientArea();
     const QPoint origin = client->mapTo(quiz.window(), QPoint(0, 0));
-    // Between the controls the window is its design green.
+    // Between the controls the window is its own green.
     EXPECT_EQ(image.pixelColor(origin + QPoint(3, 250)), QColor(0, 128, 0));
     // The buttons in their own colours.
     const auto centreOf = [&](const char* name) {

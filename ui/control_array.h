@@ -2,9 +2,15 @@
 
 #include <cassert>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace ui {
+
+// The name of element index of a control array: "Slowo_1" for Slowo(1).
+inline std::string elementName(const char* name, int index) {
+    return std::string(name) + "_" + std::to_string(index);
+}
 
 // Like controls addressed by index, as Slowo(0), Slowo(1), Slowo(2). Elements may be created out
 // of index order, since creation order is tab order.
