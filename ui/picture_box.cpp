@@ -112,6 +112,9 @@ PictureBox::PictureBox(Window& window, const std::string& objectName, const Rect
 }
 
 void PictureBox::setPicture(const Picture& picture) {
+    if (picture.image() == picture_.image()) {
+        return; // the same image, or none again: nothing to redraw
+    }
     picture_ = picture;
     static_cast<PictureWidget*>(widget_)->image = picture_.image();
     widget_->update();

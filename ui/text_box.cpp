@@ -40,6 +40,9 @@ TextBox::TextBox(Window& window, const std::string& objectName, const Rect& twip
 }
 
 void TextBox::setText(const std::string& text) {
+    if (text == text_) {
+        return; // spares the toolkit laying out and drawing the same text again
+    }
     text_ = text;
     QString shown = toQt(text);
     if (multiLine_) {
