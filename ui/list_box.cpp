@@ -4,13 +4,92 @@
 #include "ui/qt_convert.h"
 #include "ui/window.h"
 
+#include <QHash>
 #include <QListWidget>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStaticText>
+#include <QStyleOptionFocusRect>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace ui {
 
 using namespace detail;
+
+namespace {
+
+// Draws each item as one line of plain text, clipped at the list's edge as a classic list box
+// does. A phrase drawn a second time keeps its laid-out text from then on, so a list that
+// scrolls or loses an item does not shape all its visible phrases again, while the first paint
+// of a new list stays as quick as plain drawing.
+class LineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group =
+            !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+            : (option.state & QStyle::State_Active) ? QPalette::Active
+                                                    : QPalette::Inactive;
+        if (selected) {
+            painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        }
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setFont(option.font);
+        painter->setPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        drawLine(painter, option, index.data(Qt::DisplayRole).toString());
+        painter->restore();
+        if ((option.state & QStyle::State_HasFocus) && option.widget) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor =
+                option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter,
+                                                  option.widget);
+        }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        return QSize(option.rect.width(), option.fontMetrics.height() + 2);
+    }
+
+private:
+    static constexpr int kMargin = 3;
+    static constexpr qsizetype kMostKept = 4096; // a bound for lists of many thousand phrases
+
+    void drawLine(QPainter* painter, const QStyleOptionViewItem& option,
+                  const QString& text) const {
+        if (option.font != font_ || kept_.size() >= kMostKept) {
+            kept_.clear(); // laid out in another font, or too many kept
+            font_ = option.font;
+        }
+        auto found = kept_.find(text);
+        if (found == kept_.end()) {
+            kept_.insert(text, QStaticText()); // seen once: drawn plainly this time
+            painter->drawText(option.rect.adjusted(kMargin, 0, 0, 0),
+                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+            return;
+        }
+        if (found->text().isNull()) {
+            found->setText(text);
+            found->setTextFormat(Qt::PlainText);
+            found->setPerformanceHint(QStaticText::AggressiveCaching);
+            found->prepare(QTransform(), option.font);
+        }
+        const qreal y = option.rect.top() + (option.rect.height() - found->size().height()) / 2;
+        painter->drawStaticText(QPointF(option.rect.left() + kMargin, y), *found);
+    }
+
+    mutable QFont font_;
+    mutable QHash<QString, QStaticText> kept_;
+};
+
+} // namespace
 
 // A single-selection list in which the learner can move the selection but not clear it, as in a
 // classic list box: a click with Ctrl held selects like a plain click.
@@ -20,6 +99,7 @@ public:
         setSelectionMode(QAbstractItemView::SingleSelection);
         // Every item is one line of the list's font: the view need not measure each of them.
         setUniformItemSizes(true);
+        setItemDelegate(new LineDelegate(this));
         connect(this, &QListWidget::itemSelectionChanged, this, [this] {
             const auto rows = selectionModel()->selectedRows();
             owner_.learnerSelected(rows.isEmpty() ? -1 : rows.first().row());
