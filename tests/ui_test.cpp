@@ -4,6 +4,7 @@
 #include "ui/text_box.h"
 #include "ui/window.h"
 
+#include <QImage>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -164,4 +165,40 @@ TEST(HiddenList, KeepsItsItemsAndShowsThemWhenMadeVisible) {
     list.addItem("а");
     EXPECT_EQ(widget->item(0)->text(), QStringLiteral("а"));
     EXPECT_TRUE(widget->item(2)->isSelected());
+}
+
+TEST(ListRendering, SelectedRowHighlightedAndTextInTheListsColours) {
+    ui::Window window("Test", ui::WindowStyle::FixedSingle);
+    window.setClientSize(3000, 1500);
+    ui::ListBox list(window, "list", {0, 0, 3000, 1500}, {false, true});
+    list.setBackColor(ui::colourNumber(255, 255, 255));
+    list.setForeColor(ui::colourNumber(200, 0, 0));
+    for (const char* text : {"Първи ред", "Втори ред", "Трети ред"}) {
+        list.addItem(text);
+    }
+    list.setListIndex(0);
+    window.showModeless();
+    for (int pass = 0; pass < 2; ++pass) { // the second paint uses the kept layouts
+        const QImage image = list.widget()->grab().toImage();
+        auto* widget = static_cast<QListWidget*>(list.widget());
+        const QRect first = widget->visualItemRect(widget->item(0))
+                                .translated(widget->viewport()->mapTo(widget, QPoint(0, 0)));
+        const QRect second = widget->visualItemRect(widget->item(1))
+                                 .translated(widget->viewport()->mapTo(widget, QPoint(0, 0)));
+        const QColor highlight = widget->palette().color(QPalette::Active, QPalette::Highlight);
+        int highlighted = 0;
+        int red = 0;
+        for (int x = first.left(); x < first.right(); ++x) {
+            highlighted += image.pixelColor(x, first.center().y()) == highlight ? 1 : 0;
+        }
+        for (int x = second.left(); x < second.right(); ++x) {
+            for (int y = second.top(); y < second.bottom(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > 150 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(highlighted, first.width() / 2) << "pass " << pass;
+        EXPECT_GT(red, 20) << "pass " << pass;
+        EXPECT_EQ(image.pixelColor(second.right() - 3, second.center().y()), QColor(Qt::white));
+    }
 }
