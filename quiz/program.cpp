@@ -30,7 +30,7 @@ MainWindow& Program::mainWindow() const {
 
 const content::ContentStore& Program::danni() {
     if (!danni_) {
-        danni_ = std::make_unique<content::ContentStore>(table_);
+        danni_ = std::make_unique<content::ContentStore>(std::move(table_)); // read only once
     }
     return *danni_;
 }
