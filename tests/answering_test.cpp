@@ -10,8 +10,7 @@ using test::Quiz;
 
 namespace {
 
-// Enters k pairs from the top of both lists: with the built-in content no such pair is correct
-// until the lists thin out, so tests that need right or wrong pairs name them.
+// Enters the correct pairs from..to, by their content positions.
 void enterCorrect(const Quiz& quiz, int from, int to) {
     for (int n = from; n <= to; ++n) {
         quiz.enterPair(n, n);

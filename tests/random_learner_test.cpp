@@ -193,13 +193,13 @@ struct SettingsModel {
             slider[k] = item(4 * t + 4 + k);
         }
     }
-    void openWindow(const std::vector<std::string>& fonts) {
+    // The stored font face stays whether or not it is installed, so the fonts play no part.
+    void openWindow() {
         if (open) {
             return;
         }
         open = opened = true;
         target = 0;
-        (void)fonts; // the stored face is among them or not: either way the item stays
         for (int t = 0; t < 4; ++t) {
             const int colour = item(4 * t + 3);
             record[static_cast<std::size_t>(4 * t + 4)] = std::to_string(colour & 0xFF);
@@ -342,7 +342,7 @@ private:
         case 11:
             if (pick(4) == 0) {
                 quiz_->menu("Cwqt");
-                settings_.openWindow(quiz_->platform.fonts);
+                settings_.openWindow();
             } else {
                 quiz_->press("Uprawl_0");
                 model_->press(0);
