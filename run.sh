@@ -18,25 +18,17 @@ fi
 
 echo "No display found: running the quiz on a virtual display (Xvfb) to take a screenshot."
 ensure_packages xvfb xauth imagemagick
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+state=build/screenshots/display
+scripts/display_server.sh start x11 "$state"
 quiz=""
 cleanup() {
     [ -n "$quiz" ] && kill "$quiz" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    scripts/display_server.sh stop "$state"
 }
 trap cleanup EXIT
 
-export DISPLAY=":$display"
-# Wait for the virtual display to accept clients.
-for _ in $(seq 50); do
-    import -window root info:- >/dev/null 2>&1 && break
-    sleep 0.1
-done
+# shellcheck disable=SC2046
+export $(cat "$state/env")
 QT_QPA_PLATFORM=xcb "$program" &
 quiz=$!
 

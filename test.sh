@@ -7,14 +7,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
 # shellcheck disable=SC2086
-ensure_packages $BUILD_PACKAGES
+ensure_packages $BUILD_PACKAGES $DISPLAY_PACKAGES
 
 build=build/test
 flags=()
 if [ "${1:-}" = "--sanitize" ]; then
     build=build/sanitize
     flags=(-DKEB_SANITIZE=ON)
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$(pwd)/tests/asan-suppressions.txt"
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS="suppressions=$(pwd)/tests/leak-suppressions.txt:print_suppressions=0"
 fi

@@ -1,5 +1,6 @@
 #include "explain/picture_slots.h"
 
+#include "content/content_store.h"
 #include "content/numbers.h"
 #include "explain/picture_window.h"
 #include "quiz/main_window.h"
@@ -15,25 +16,32 @@ bool hasSlot(int n) {
 
 } // namespace
 
+// The has-picture flags are read where the picture window's list has them from, the content,
+// so that the window is made only when a picture is to be shown.
+const std::string& PictureSlots::flag(int n) const {
+    return content::itemAt(main_.program().danni().pictureFlags(), n);
+}
+
 // The thumbnail takes any flag that is a number other than 0; the enlarged view only a flag
 // whose leading number is above 0. A flag that is no number, or one for a phrase without a slot,
 // gives the blank picture and no enlarged view.
 int PictureSlots::thumbnailSlot(int n) const {
-    const auto flag = content::strictNumber(main_.program().pictureWindow().Spis_graf[0].item(n));
-    return flag && *flag != 0 && hasSlot(n) ? n : 0;
+    const auto number = content::strictNumber(flag(n));
+    return number && *number != 0 && hasSlot(n) ? n : 0;
 }
 
 int PictureSlots::enlargedSlot(int n) const {
-    const double flag =
-        content::leadingNumber(main_.program().pictureWindow().Spis_graf[0].item(n));
-    return flag > 0 && hasSlot(n) ? n : 0;
+    return content::leadingNumber(flag(n)) > 0 && hasSlot(n) ? n : 0;
 }
 
 void PictureSlots::Pokaji_grafika(int n) {
-    PictureWindow& store = main_.program().pictureWindow();
     const int slot = thumbnailSlot(n);
-    main_.Grafika[0].setPicture(slot ? store.Graphika[slot].picture() : main_.Grafika[1].picture());
-    store.form.hide();
+    main_.Grafika[0].setPicture(slot ? main_.program().pictureWindow().Graphika[slot].picture()
+                                     : main_.Grafika[1].picture());
+    // An open enlarged view closes; a picture window not yet made has nothing to close.
+    if (main_.program().hasPictureWindow()) {
+        main_.program().pictureWindow().form.hide();
+    }
 }
 
 void PictureSlots::Grafika_Click(int /*index*/) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace keb {
 
 class MainWindow;
@@ -21,6 +23,8 @@ public:
     int enlargedSlot(int n) const;
 
 private:
+    const std::string& flag(int n) const;
+
     MainWindow& main_;
 };
 

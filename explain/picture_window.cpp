@@ -7,10 +7,9 @@
 namespace keb {
 
 PictureWindow::PictureWindow(const content::ContentStore& danni)
-    : form("KEB_Graphika", ui::WindowStyle::FixedTool) {
+    : form("KEB_Graphika", ui::WindowStyle::FixedTool, ui::Font{"Times New Roman", 12.0}) {
     form.setCaption(danni.siteAddress() + " - KEB picture");
     form.setClientSize(11880, 8490);
-    form.setFont(ui::Font{"Times New Roman", 12.0});
     for (int i = 0; i <= kSlots; ++i) {
         // The slots' own positions mean nothing: only their size and picture are read.
         Graphika.set(i, std::make_unique<ui::PictureBox>(form, "Graphika_" + std::to_string(i),

@@ -20,13 +20,12 @@ const ui::Font kWindowFont{"Times New Roman", 12.0};
 } // namespace
 
 MainWindow::MainWindow(Program& program)
-    : program_(program), form("KEB", ui::WindowStyle::FixedSingle), explanation(*this),
+    : program_(program), form("KEB", ui::WindowStyle::FixedSingle, kWindowFont), explanation(*this),
       pictures(*this), menu(*this) {
     // The caption starts as 29 blanks; the start-up puts the title from the content there.
     form.setCaption(std::string(29, ' '));
     form.setClientSize(11865, 7005);
     form.setBackColor(32768);
-    form.setFont(kWindowFont);
     form.setIcon(windowIcon());
     createControls();
 }

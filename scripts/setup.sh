@@ -28,3 +28,6 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES="cmake make g++ qt6-base-dev libgtest-dev fonts-liberation desktop-file-utils appstream dpkg-dev file"
+# The display servers the window tests run on: a virtual X server and a headless Wayland
+# compositor, with the toolkit's Wayland platform, and a session bus beside them.
+DISPLAY_PACKAGES="xvfb xauth weston qt6-wayland dbus-daemon"

@@ -22,14 +22,13 @@ const ui::Font kControlFont{"Times New Roman", 9.75};
 } // namespace
 
 SettingsWindow::SettingsWindow(Program& program)
-    : program_(program), form("Cwiat", ui::WindowStyle::FixedSingle),
+    : program_(program), form("Cwiat", ui::WindowStyle::FixedSingle, kWindowFont),
       mnu_zapis(form.addMenuCommand("mnu_zapis", "&Запис", "Ctrl+S")),
       mnu_Otkaz(form.addMenuCommand("mnu_Otkaz", "&Отказ", "Esc")),
       mnu_Danni(form.addMenuCommand("mnu_Danni", "Danni")) {
     form.setCaption("Формиране на цвят/избор на шрифт");
     form.setClientSize(5535, 4710);
     form.setBackColor(0x808080);
-    form.setFont(kWindowFont);
     mnu_Danni.setVisible(false);
     mnu_Danni.setEnabled(false);
     mnu_zapis.onClick([this] { mnu_zapis_Click(); });

@@ -234,6 +234,25 @@ TEST(Evaluation, LocksAnsweringAndShowsTheFirstCheck) {
     EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 74%"));
 }
 
+TEST(Evaluation, AClickOnTheSelectedAnswerIsAClickAllTheSame) {
+    Quiz quiz(test::numberedContent(3, 3));
+    quiz.enterPair(1, 2);
+    quiz.enterPair(2, 1);
+    quiz.enterPair(3, 3);
+    quiz.pressWithdraw(); // nothing selected: the rule alone runs, and enables "Оцени"
+    quiz.pressEvaluate();
+    const keb::MainWindow& m = quiz.main();
+    ASSERT_EQ(m.Slowo[2].listIndex(), 0);
+    quiz.pressExplain();
+    ASSERT_FALSE(quiz.explanationBox().isEmpty());
+    // The first answer is selected already; clicking it again checks it again.
+    m.Prowerka[1].setText("");
+    quiz.clickItem("Slowo_2", 0);
+    EXPECT_TRUE(quiz.explanationBox().isEmpty());
+    EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
+    EXPECT_EQ(m.Slowo[2].listIndex(), 0);
+}
+
 TEST(Evaluation, WithNoAnswersDoesNothing) {
     Quiz quiz(test::numberedContent(3, 0)); // no right phrases: the rule enables "Оцени" at once
     ASSERT_TRUE(quiz.main().Uprawl[2].isEnabled());

@@ -7,9 +7,12 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace test {
 
@@ -120,9 +123,71 @@ content::ContentTable numberedContent(int left, int right) {
 
 QImage saveGrab(QWidget* widget, const char* fileName) {
     const QImage image = widget->grab().toImage();
-    QDir().mkpath(QStringLiteral(KEB_SCREENSHOT_DIR));
-    image.save(QStringLiteral(KEB_SCREENSHOT_DIR) + "/" + fileName);
+    const QString dir = QStringLiteral(KEB_SCREENSHOT_DIR "/") + toQ(platform());
+    QDir().mkpath(dir);
+    image.save(dir + "/" + fileName);
     return image;
+}
+
+std::string platform() {
+    const QByteArray name = qgetenv("KEB_TEST_PLATFORM");
+    return name.isEmpty() ? std::string("offscreen") : name.toStdString();
+}
+
+void expectScrollsOnlyUpAndDown(QListWidget* list) {
+    SCOPED_TRACE(fromQ(list->objectName()));
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    const int frame = list->frameWidth();
+    const QScrollBar* bar = list->verticalScrollBar();
+    EXPECT_EQ(list->viewport()->height(), list->height() - 2 * frame);
+    EXPECT_EQ(list->viewport()->width(),
+              list->width() - 2 * frame - (bar->isVisible() ? bar->width() : 0));
+    if (list->count() == 0) {
+        return;
+    }
+    list->scrollToTop();
+    const QRect viewport = list->viewport()->rect();
+    const int rowHeight = list->visualItemRect(list->item(0)).height();
+    ASSERT_GT(rowHeight, 0);
+    const int fitting = std::min(viewport.height() / rowHeight, list->count());
+    EXPECT_GE(fitting, 1);
+    for (int row = 0; row < fitting; ++row) {
+        const QRect r = list->visualItemRect(list->item(row));
+        EXPECT_TRUE(viewport.contains(r)) << "row " << row;
+        EXPECT_EQ(r.left(), 0) << "row " << row;
+        EXPECT_EQ(r.width(), viewport.width()) << "row " << row;
+        // The row's lower right corner, where a sideways bar or the list's end would cut it.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.bottomRight() - QPoint(2, 1));
+        const auto rows = list->selectionModel()->selectedRows();
+        EXPECT_EQ(rows.isEmpty() ? -1 : rows.first().row(), row);
+    }
+    // A row cut by the foot takes a click on the part that shows.
+    if (list->count() > fitting && viewport.height() % rowHeight > 2) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          QPoint(viewport.width() / 2, viewport.height() - 2));
+        const auto rows = list->selectionModel()->selectedRows();
+        EXPECT_EQ(rows.isEmpty() ? -1 : rows.first().row(), fitting);
+    }
+}
+
+double footInListColours(QListWidget* list, QWidget* window, const QImage& rendering) {
+    const QWidget* viewport = list->viewport();
+    const qreal ratio = rendering.devicePixelRatio();
+    const QPalette& palette = list->palette();
+    const QColor own[] = {palette.color(QPalette::Active, QPalette::Base),
+                          palette.color(QPalette::Inactive, QPalette::Base),
+                          palette.color(QPalette::Active, QPalette::Highlight),
+                          palette.color(QPalette::Inactive, QPalette::Highlight)};
+    const int y = qRound((viewport->mapTo(window, QPoint(0, viewport->height())).y() - 1) * ratio);
+    const int left = qRound(viewport->mapTo(window, QPoint(0, 0)).x() * ratio);
+    const int right = qRound(viewport->mapTo(window, QPoint(viewport->width(), 0)).x() * ratio);
+    int inOwn = 0;
+    for (int x = left; x < right; ++x) {
+        const QColor c = rendering.pixelColor(x, y);
+        inOwn += std::find(std::begin(own), std::end(own), c) != std::end(own) ? 1 : 0;
+    }
+    return right > left ? static_cast<double>(inOwn) / (right - left) : 0.0;
 }
 
 } // namespace test

@@ -79,7 +79,17 @@ std::string fromQ(const QString& text);
 
 // Content of n pairs "Ляв k" / "Десен k " built on the built-in texts.
 content::ContentTable numberedContent(int left, int right);
-// Saves a rendering for the README and the eye; returns the image.
+// Saves a rendering for the eye, in a folder of the platform's; returns the image.
 QImage saveGrab(QWidget* widget, const char* fileName);
+
+// The platform the tests run on: "offscreen", "x11" or "wayland".
+std::string platform();
+
+// A list as a classic list box shows it: no sideways scroll bar, rows as wide as the list, and
+// every row that fits visible and taking a click, down to the list's foot.
+void expectScrollsOnlyUpAndDown(QListWidget* list);
+// The share of the list's lowest row of pixels inside its frame, left of a vertical scroll bar,
+// that shows the list's own background or selection colour, in a rendering of the window.
+double footInListColours(QListWidget* list, QWidget* window, const QImage& rendering);
 
 } // namespace test

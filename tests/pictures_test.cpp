@@ -80,6 +80,20 @@ TEST(Pictures, APhraseWithAPictureShowsItClippedAndOpensItEnlarged) {
     EXPECT_TRUE(m.Grafika[0].picture().isNull());
 }
 
+TEST(Pictures, AClickOnTheSelectedPhraseShowsItsThumbnailAgain) {
+    Quiz quiz(withPictureFlag(2, "1"));
+    const ui::Picture picture = cornerPicture();
+    quiz.program.pictureWindow().putPicture(2, picture, 3000, 2000);
+    quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
+    quiz.clickThumbnail();
+    ASSERT_TRUE(pictureWindowShown(quiz));
+    // The phrase is selected already: the click shows its thumbnail again and closes the view.
+    quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
+    EXPECT_FALSE(pictureWindowShown(quiz));
+    EXPECT_TRUE(quiz.main().Grafika[0].picture().sharesImageWith(picture));
+    EXPECT_EQ(quiz.main().Tekusht_nomer, 2);
+}
+
 TEST(Pictures, AnAnswerSelectionOrAnExplanationHidesTheView) {
     Quiz quiz(withPictureFlag(2, "1"));
     quiz.program.pictureWindow().putPicture(2, cornerPicture(), 3000, 2000);

@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,15 +16,75 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+// The platform a CTest entry runs on, from KEB_TEST_PLATFORM: offscreen (the default), x11 or
+// wayland. The last two run on a display server of the suite's own, whose start wrote how to
+// reach it into KEB_DISPLAYS_DIR/<platform>/env. Without that file there is no server, and the
+// tests must fail rather than run somewhere else.
+bool reachPlatform() {
+    const QByteArray platform = qgetenv("KEB_TEST_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !platform.isEmpty()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        // A runtime folder of the tests' own where the session has none.
+        static QTemporaryDir runtime;
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) {
+            QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        }
+        return true;
+    }
+    if (platform != "x11" && platform != "wayland") {
+        std::fprintf(stderr, "KEB_TEST_PLATFORM is offscreen, x11 or wayland, not %s.\n",
+                     platform.constData());
+        return false;
+    }
+    qputenv("QT_QPA_PLATFORM", platform == "x11" ? "xcb" : "wayland");
+    // The suite's servers stand in the build's own folder, unless a script names another.
+    const QString displays = qEnvironmentVariableIsEmpty("KEB_DISPLAYS_DIR")
+                                 ? QStringLiteral(KEB_DISPLAYS_DIR)
+                                 : qEnvironmentVariable("KEB_DISPLAYS_DIR");
+    const QString path = displays + "/" + QString::fromLatin1(platform) + "/env";
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr,
+                     "No display server for the %s run: %s is missing, so its "
+                     "Display.%s.Start entry failed or did not run.\n",
+                     platform.constData(), qPrintable(path), platform.constData());
+        return false;
+    }
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0) {
+            qputenv(line.left(equals).constData(), line.mid(equals + 1));
+        }
+    }
+    return true;
+}
+
+bool onlyListing(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietHandler);
-    // The suite runs headless unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    const bool listing = onlyListing(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    if (listing) {
+        return RUN_ALL_TESTS(); // lists the tests; no window is made
+    }
+    if (!reachPlatform()) {
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();

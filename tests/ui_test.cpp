@@ -78,11 +78,14 @@ TEST_F(Lists, SelectionFromCodeRaisesTheClickUnlessAlreadyThere) {
     EXPECT_EQ(clicks.size(), 2u);
 }
 
-TEST_F(Lists, LearnerSelectionRaisesTheClickAndCannotBeCleared) {
+TEST_F(Lists, EveryLearnersClickRaisesTheClickAndCannotClearTheSelection) {
     ui::ListBox& list = make(false);
     for (const char* text : {"a", "b", "c"}) {
         list.addItem(text);
     }
+    test::clickListRow(widgetOf(list), 2);
+    EXPECT_EQ(list.listIndex(), 2);
+    // A click on the item already selected is a click too.
     test::clickListRow(widgetOf(list), 2);
     EXPECT_EQ(list.listIndex(), 2);
     QTest::keyClick(widgetOf(list), Qt::Key_Up);
@@ -90,7 +93,14 @@ TEST_F(Lists, LearnerSelectionRaisesTheClickAndCannotBeCleared) {
     // A click with Ctrl held selects like a plain one; it does not clear the selection.
     test::clickListRow(widgetOf(list), 1, Qt::ControlModifier);
     EXPECT_EQ(list.listIndex(), 1);
-    EXPECT_EQ(clicks, (std::vector<int>{2, 1}));
+    EXPECT_TRUE(widgetOf(list)->item(1)->isSelected());
+    // An arrow key that moves nothing raises nothing; neither does a click beside the items.
+    QTest::keyClick(widgetOf(list), Qt::Key_Home);
+    QTest::keyClick(widgetOf(list), Qt::Key_Up);
+    QTest::mouseClick(widgetOf(list)->viewport(), Qt::LeftButton, {},
+                      QPoint(5, widgetOf(list)->viewport()->height() - 2));
+    EXPECT_EQ(list.listIndex(), 0);
+    EXPECT_EQ(clicks, (std::vector<int>{2, 2, 1, 1, 0}));
 }
 
 TEST_F(Lists, RemovingAndAddingKeepTheSelectionOnItsItem) {

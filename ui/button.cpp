@@ -21,32 +21,43 @@ class ColourButton : public QPushButton {
 public:
     ColourButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
-    QColor back = QColor(192, 192, 192);
-    QColor fore = Qt::black;
+    void setBack(const QColor& colour) {
+        back_ = colour;
+        bevel_ = QPalette(colour); // the light and dark edges, worked out once per colour
+        update();
+    }
+    void setFore(const QColor& colour) {
+        fore_ = colour;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QRect r = rect();
-        QPalette bevel(back);
         const bool down = isDown() || isChecked();
-        qDrawWinButton(&painter, r, bevel, down, nullptr);
-        painter.fillRect(r.adjusted(2, 2, -2, -2), back);
+        qDrawWinButton(&painter, r, bevel_, down, nullptr);
+        painter.fillRect(r.adjusted(2, 2, -2, -2), back_);
         QRect textRect = r.adjusted(3, 3, -3, -3);
         if (down) {
             textRect.translate(1, 1);
         }
-        painter.setPen(isEnabled() ? fore : QColor(128, 128, 128));
+        painter.setPen(isEnabled() ? fore_ : QColor(128, 128, 128));
         painter.setFont(font());
         painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
         if (hasFocus()) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
             focus.rect = r.adjusted(4, 4, -4, -4);
-            focus.backgroundColor = back;
+            focus.backgroundColor = back_;
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }
     }
+
+private:
+    QColor back_ = QColor(192, 192, 192);
+    QColor fore_ = Qt::black;
+    QPalette bevel_ = QPalette(back_);
 };
 
 } // namespace
@@ -73,14 +84,12 @@ std::string Button::caption() const {
 
 void Button::setBackColor(ColourNumber colour) {
     back_ = colour;
-    static_cast<ColourButton*>(widget_)->back = toQColor(colour);
-    widget_->update();
+    static_cast<ColourButton*>(widget_)->setBack(toQColor(colour));
 }
 
 void Button::setForeColor(ColourNumber colour) {
     fore_ = colour;
-    static_cast<ColourButton*>(widget_)->fore = toQColor(colour);
-    widget_->update();
+    static_cast<ColourButton*>(widget_)->setFore(toQColor(colour));
 }
 
 } // namespace ui

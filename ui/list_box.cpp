@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStaticText>
@@ -54,8 +55,10 @@ public:
         }
     }
 
+    // Only the height counts: a row of a list box is as wide as the list, whatever the phrase,
+    // so the list never scrolls sideways.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-        return QSize(option.rect.width(), option.fontMetrics.height() + 2);
+        return QSize(1, option.fontMetrics.height() + 2);
     }
 
 private:
@@ -92,11 +95,13 @@ private:
 } // namespace
 
 // A single-selection list in which the learner can move the selection but not clear it, as in a
-// classic list box: a click with Ctrl held selects like a plain click.
+// classic list box: a click with Ctrl held selects like a plain click. It scrolls only up and
+// down; a phrase wider than the list is clipped at its edge.
 class ListWidget : public QListWidget {
 public:
     ListWidget(QWidget* parent, ListBox& owner) : QListWidget(parent), owner_(owner) {
         setSelectionMode(QAbstractItemView::SingleSelection);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Every item is one line of the list's font: the view need not measure each of them.
         setUniformItemSizes(true);
         setItemDelegate(new LineDelegate(this));
@@ -107,6 +112,19 @@ public:
     }
 
 protected:
+    // A click on the item that is already selected moves nothing, yet it is a click.
+    void mousePressEvent(QMouseEvent* event) override {
+        const unsigned before = owner_.clicks_;
+        QListWidget::mousePressEvent(event);
+        if (event->button() != Qt::LeftButton || owner_.clicks_ != before) {
+            return;
+        }
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && index.row() == owner_.selected_) {
+            owner_.raiseClick();
+        }
+    }
+
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override {
         const auto flags = QListWidget::selectionCommand(index, event);
@@ -235,8 +253,8 @@ void ListBox::setListIndex(int position) {
     }
     selected_ = position;
     showSelection();
-    if (selected_ >= 0 && click_) {
-        click_();
+    if (selected_ >= 0) {
+        raiseClick();
     }
 }
 
@@ -250,6 +268,11 @@ void ListBox::learnerSelected(int position) {
         return;
     }
     selected_ = position;
+    raiseClick();
+}
+
+void ListBox::raiseClick() {
+    ++clicks_;
     if (click_) {
         click_();
     }

@@ -15,8 +15,9 @@ class ListWidget;
 // trailing blanks included. A sorted list puts every added item at its place in Windows-1251
 // byte order. The selected position is -1 when nothing is selected.
 //
-// The click handling runs whenever the selection moves to an item: by the learner's mouse or
-// keyboard, or by setListIndex() from code, except when that position is already selected.
+// The click handling runs on every click of the learner's on an item, even the one already
+// selected; when the learner's keys move the selection; and when setListIndex() from code moves
+// it. Setting from code the position the list already has raises nothing.
 // The items live here; the toolkit's list shows them while the list is visible.
 class ListBox : public Control {
 public:
@@ -48,6 +49,7 @@ public:
 private:
     friend class ListWidget;
     void learnerSelected(int position);
+    void raiseClick();
     void showSelection();
 
     ListWidget* list_ = nullptr; // made when the list is first shown
@@ -55,6 +57,7 @@ private:
     std::vector<std::string> items_;
     std::vector<std::string> keys_; // sort keys, kept for sorted lists only
     int selected_ = -1;
+    unsigned clicks_ = 0; // click handlings raised so far
     std::function<void()> click_;
 };
 

@@ -33,12 +33,12 @@ public:
 protected:
     void showEvent(QShowEvent* event) override {
         QMainWindow::showEvent(event);
-        owner_.fitOuterSize();
+        owner_.frameMayHaveChanged();
     }
 
     void moveEvent(QMoveEvent* event) override {
         QMainWindow::moveEvent(event);
-        owner_.fitOuterSize();
+        owner_.frameMayHaveChanged();
     }
 
     void closeEvent(QCloseEvent* event) override {
@@ -76,8 +76,16 @@ int menuHeight(const QMainWindow* w) {
 
 } // namespace
 
-Window::Window(const std::string& objectName, WindowStyle style) : form_(new FormWidget(*this)) {
+bool canPlaceWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+Window::Window(const std::string& objectName, WindowStyle style, const Font& font)
+    : form_(new FormWidget(*this)) {
     form_->setObjectName(toQt(objectName));
+    if (!font.face.empty()) {
+        setFont(font);
+    }
     form_->setWindowFlags(flagsFor(style));
     form_->setAttribute(Qt::WA_QuitOnClose, false);
 }
@@ -123,6 +131,21 @@ void Window::setOuterSize(int widthTwips, int heightTwips) {
     askedOuterWidth_ = widthTwips;
     askedOuterHeight_ = heightTwips;
     fitOuterSize();
+}
+
+void Window::frameMayHaveChanged() {
+    const QRect outer = form_->frameGeometry();
+    const QRect inner = form_->geometry();
+    const std::array<int, 4> frame{inner.left() - outer.left(), inner.top() - outer.top(),
+                                   outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+    if (frame == frame_) {
+        return;
+    }
+    frame_ = frame;
+    fitOuterSize();
+    if (centred_) {
+        placeCentred();
+    }
 }
 
 void Window::fitOuterSize() {
@@ -196,7 +219,17 @@ MenuCommand& Window::addMenuCommand(const std::string& objectName, const std::st
     return *menu_.back();
 }
 
+// Where the compositor places the windows, as on Wayland, a window cannot place itself: the
+// compositor's placement stands.
 void Window::centreOnScreen() {
+    if (!canPlaceWindows()) {
+        return;
+    }
+    centred_ = true;
+    placeCentred();
+}
+
+void Window::placeCentred() {
     form_->adjustSize();
     const QScreen* screen = form_->screen() ? form_->screen() : QGuiApplication::primaryScreen();
     if (!screen) {
@@ -209,6 +242,8 @@ void Window::centreOnScreen() {
 
 void Window::showModeless() {
     form_->show();
+    // Where the toolkit draws the frame itself, as on Wayland, its size is known only now.
+    frameMayHaveChanged();
 }
 
 void Window::hide() {
@@ -221,6 +256,7 @@ bool Window::isVisible() const {
 
 void Window::bringToFront() {
     form_->show();
+    frameMayHaveChanged();
     form_->raise();
     form_->activateWindow();
 }

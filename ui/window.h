@@ -2,6 +2,7 @@
 
 #include "ui/types.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,11 +20,16 @@ enum class WindowStyle {
     FixedTool,   // the same with the small caption of a tool window
 };
 
+// Whether a window may choose its own place on the screen. On Wayland the compositor places
+// every window, and the outer size counts the frame the toolkit draws there itself.
+bool canPlaceWindows();
+
 // A top-level window: its client area holds the controls, placed in twips; a menu bar, when it
 // has commands, stands above the client area.
 class Window {
 public:
-    Window(const std::string& objectName, WindowStyle style);
+    // The window's default font comes first, so that the menu bar is measured in it.
+    Window(const std::string& objectName, WindowStyle style, const Font& font = {});
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
     ~Window();
@@ -53,6 +59,7 @@ public:
     MenuCommand& addMenuCommand(const std::string& objectName, const std::string& caption,
                                 const std::string& shortcut = {});
 
+    // Centres the window on its screen, where the window system lets a window place itself.
     void centreOnScreen();
     void showModeless();
     void hide();
@@ -67,13 +74,18 @@ public:
 
 private:
     friend class FormWidget;
-    // The frame is known only once the window system has the window: an outer size asked for
-    // earlier is fitted again when the frame shows up or changes.
+    // The frame is known only once the window system has the window, and it may come later
+    // still (a window manager's, or on Wayland the toolkit's own): when it shows up or changes,
+    // an outer size asked for is fitted again and a centred window is centred again.
+    void frameMayHaveChanged();
     void fitOuterSize();
+    void placeCentred();
 
     FormWidget* form_;
     int askedOuterWidth_ = 0;
     int askedOuterHeight_ = 0;
+    bool centred_ = false;
+    std::array<int, 4> frame_{}; // left, top, right and bottom, in pixels
     std::vector<std::unique_ptr<MenuCommand>> menu_;
 };
 
