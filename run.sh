@@ -17,7 +17,7 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "No display found: running the quiz on a virtual display (Xvfb) to take a screenshot."
-ensure_packages xvfb xauth imagemagick
+ensure_packages xvfb xauth dbus-daemon imagemagick
 state=build/screenshots/display
 scripts/display_server.sh start x11 "$state"
 quiz=""

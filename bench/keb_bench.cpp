@@ -13,6 +13,7 @@
 #include "explain/picture_window.h"
 #include "quiz/main_window.h"
 #include "quiz/program.h"
+#include "settings/settings_window.h"
 #include "ui/platform.h"
 
 #include <QApplication>
@@ -33,8 +34,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <malloc.h>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -242,6 +245,52 @@ double withdrawal(int n, QuietPlatform& platform) {
     press(p, "Uprawl_1");
     settle();
     return msSince(t);
+}
+
+struct Memory {
+    double heapMiB = 0;
+    double residentMiB = 0;
+};
+
+Memory memoryNow() {
+    malloc_trim(0);
+    Memory m;
+    m.heapMiB = static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (statm.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> fields = statm.readAll().split(' ');
+        if (fields.size() > 1) {
+            m.residentMiB = static_cast<double>(fields[1].toLongLong() * sysconf(_SC_PAGESIZE)) /
+                            (1024.0 * 1024.0);
+        }
+    }
+    return m;
+}
+
+// The colour window opened, a slider moved, a size chosen and the window closed, again and
+// again: the memory after 1, 100 and 2,000 openings.
+std::vector<std::pair<int, Memory>> openingsOfTheColourWindow(QuietPlatform& platform) {
+    keb::Program p(platform);
+    p.start();
+    settle();
+    std::vector<std::pair<int, Memory>> after;
+    for (int opening = 1; opening <= 2000; ++opening) {
+        p.showSettings();
+        settle();
+        QWidget* window = p.settingsWindow()->form.widget();
+        QTest::keyClick(window->findChild<QWidget*>(QStringLiteral("Slider1_%1").arg(opening % 3)),
+                        opening % 2 ? Qt::Key_PageUp : Qt::Key_PageDown);
+        auto* sizes = window->findChild<QListWidget*>(QStringLiteral("List_font_1"));
+        QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {},
+                          sizes->visualItemRect(sizes->item(opening % 3)).center());
+        settle();
+        p.settingsWindow()->mnu_Otkaz_Click();
+        settle();
+        if (opening == 1 || opening == 100 || opening == 2000) {
+            after.emplace_back(opening, memoryNow());
+        }
+    }
+    return after;
 }
 
 long peakKilobytes() {
@@ -480,6 +529,22 @@ int main(int argc, char** argv) {
             fixed(median(w), 3) + " ms", n == 10000 ? "within 16 ms" : "-", median(w) <= 16.0,
             n == 10000);
     }
+    // Flat: within 1 MiB from the 100th opening to the 2,000th.
+    const auto openings = openingsOfTheColourWindow(platform);
+    const auto series = [&](double Memory::*part) {
+        std::string text;
+        for (const auto& [opening, memory] : openings) {
+            text += (text.empty() ? "" : " / ") + fixed(memory.*part, 1);
+        }
+        return text + " MiB";
+    };
+    const auto flat = [&](double Memory::*part) {
+        return openings.size() == 3 && openings[2].second.*part - openings[1].second.*part < 1.0;
+    };
+    row("heap after 1 / 100 / 2000 colour-window openings", series(&Memory::heapMiB),
+        "flat after warm-up", flat(&Memory::heapMiB));
+    row("resident after 1 / 100 / 2000 openings", series(&Memory::residentMiB),
+        "flat after warm-up", flat(&Memory::residentMiB));
     const long plainKb = memoryOf(argv[0], "plain");
     const long quizKb = memoryOf(argv[0], "program");
     const double memRatio =

@@ -86,7 +86,7 @@ void MainWindow::createControls() {
     auto& check =
         Prowerka.set(1, std::make_unique<ui::TextBox>(
                             form, "Prowerka_1", ui::Rect{10440, 3120, 495, 495},
-                            ui::TextBox::Options{false, false, ui::Align::Centre, false}));
+                            ui::TextBox::Options{false, false, ui::Align::Centre, false, true}));
     check.setFont(kWindowFont);
     check.setBackColor(65280);
     check.setToolTip("зелено - Вярно; червено - Грешно");
@@ -237,6 +237,11 @@ void MainWindow::Uprawl_Click(int index) {
         }
         Oceni_testa();
         Uprawl[3].setEnabled(true);
+        // The pressed button is disabled now; the learner goes on in the answers, where the
+        // first is selected and checked.
+        if (Uprawl[2].hasFocus()) {
+            Slowo[2].setFocus();
+        }
         Uprawl[2].setEnabled(false);
         break;
     case 3:

@@ -47,6 +47,7 @@ void Program::showSettings() {
     if (!settings_) {
         settings_ = std::make_unique<SettingsWindow>(*this);
         settings_->Form_Load();
+        settings_->form.centreOnScreen();
     }
     settings_->form.bringToFront();
 }

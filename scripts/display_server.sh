@@ -4,6 +4,7 @@
 #
 #   display_server.sh start x11|wayland STATE_DIR [WIDTHxHEIGHT]
 #   display_server.sh stop STATE_DIR
+#   display_server.sh run STATE_DIR COMMAND [ARGUMENT...]   runs a command on the server
 #
 # "start" leaves the server running in the background, with a session bus beside it as a desktop
 # session has, and writes STATE_DIR/env, lines of NAME=VALUE that a client needs to reach them:
@@ -17,7 +18,7 @@ fail() {
 }
 
 usage() {
-    fail "usage: display_server.sh start x11|wayland STATE_DIR [WIDTHxHEIGHT] | stop STATE_DIR"
+    fail "usage: display_server.sh start x11|wayland STATE_DIR [WIDTHxHEIGHT] | stop STATE_DIR | run STATE_DIR COMMAND..."
 }
 
 stop_process() {
@@ -129,6 +130,15 @@ start)
     ;;
 stop)
     stop_server "$2"
+    ;;
+run)
+    [ $# -ge 3 ] || usage
+    [ -f "$2/env" ] || fail "no display server runs in $2: its start failed or did not run"
+    while IFS= read -r line; do
+        export "${line?}"
+    done <"$2/env"
+    shift 2
+    exec "$@"
     ;;
 *) usage ;;
 esac

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/setup.sh
 # shellcheck disable=SC2086
-ensure_packages $BUILD_PACKAGES $DISPLAY_PACKAGES
+ensure_packages $BUILD_PACKAGES $TEST_PACKAGES $DISPLAY_PACKAGES
 
 build=build/test
 jobs=$(nproc 2>/dev/null || echo 2)

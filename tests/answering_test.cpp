@@ -1,6 +1,8 @@
 #include "learner.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -251,6 +253,44 @@ TEST(Evaluation, AClickOnTheSelectedAnswerIsAClickAllTheSame) {
     EXPECT_TRUE(quiz.explanationBox().isEmpty());
     EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
     EXPECT_EQ(m.Slowo[2].listIndex(), 0);
+}
+
+// "ДА" and "НЕ" read as a mark on green or red, never as a selection: not when the pressed
+// "Оцени" hands the focus on, and not when the box has the focus and all its text selected.
+TEST(Evaluation, TheCheckReadsAsAMarkWhereverTheFocusIs) {
+    Quiz quiz(test::numberedContent(3, 3));
+    QApplication::setActiveWindow(quiz.window());
+    quiz.enterPair(1, 2);
+    quiz.enterPair(2, 1);
+    quiz.enterPair(3, 3);
+    quiz.pressWithdraw(); // nothing selected: the rule alone runs, and enables "Оцени"
+    quiz.pressEvaluate();
+    // The learner goes on in the answers, where the first is selected and checked.
+    EXPECT_EQ(quiz.window()->focusWidget()->objectName(), QStringLiteral("Slowo_2"));
+
+    auto* box = quiz.window()->findChild<QLineEdit*>("Prowerka_1");
+    ASSERT_NE(box, nullptr);
+    const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    const auto expectMark = [&](const char* when) {
+        const QImage image = box->grab().toImage();
+        int red = 0;
+        int highlighted = 0;
+        for (int y = 3; y < image.height() - 3; ++y) {
+            for (int x = 3; x < image.width() - 3; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c == QColor(255, 0, 0) ? 1 : 0;
+                highlighted += c == highlight ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(highlighted, 0) << when;
+        EXPECT_GT(red, (image.width() - 6) * (image.height() - 6) / 2) << when;
+    };
+    expectMark("after the evaluation");
+    box->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(box->hasSelectedText()) << "taking the focus selects nothing";
+    box->selectAll();
+    expectMark("with its text selected");
+    EXPECT_EQ(box->text(), QStringLiteral("НЕ"));
 }
 
 TEST(Evaluation, WithNoAnswersDoesNothing) {

@@ -45,13 +45,17 @@ bool reachPlatform() {
     const QString displays = qEnvironmentVariableIsEmpty("KEB_DISPLAYS_DIR")
                                  ? QStringLiteral(KEB_DISPLAYS_DIR)
                                  : qEnvironmentVariable("KEB_DISPLAYS_DIR");
-    const QString path = displays + "/" + QString::fromLatin1(platform) + "/env";
+    // A run that needs a server of its own (another screen size, a screen of its own) names it.
+    const QString server = qEnvironmentVariableIsEmpty("KEB_TEST_DISPLAY")
+                               ? QString::fromLatin1(platform)
+                               : qEnvironmentVariable("KEB_TEST_DISPLAY");
+    const QString path = displays + "/" + server + "/env";
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         std::fprintf(stderr,
                      "No display server for the %s run: %s is missing, so its "
                      "Display.%s.Start entry failed or did not run.\n",
-                     platform.constData(), qPrintable(path), platform.constData());
+                     platform.constData(), qPrintable(path), qPrintable(server));
         return false;
     }
     while (!file.atEnd()) {

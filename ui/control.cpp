@@ -50,6 +50,10 @@ void Control::setFocus() {
     widget_->setFocus(Qt::OtherFocusReason);
 }
 
+bool Control::hasFocus() const {
+    return widget_->hasFocus();
+}
+
 std::string Control::toolTip() const {
     return fromQt(widget_->toolTip());
 }

@@ -29,6 +29,7 @@ public:
     std::string toolTip() const;
     void setAccessibleName(const std::string& name);
     void setFocus();
+    bool hasFocus() const;
 
     void setGeometry(const Rect& twips);
     Rect geometry() const;

@@ -2,12 +2,14 @@
 
 #include "ui/cp1251.h"
 #include "ui/qt_convert.h"
+#include "ui/steady_palette.h"
 #include "ui/window.h"
 
 #include <QHash>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStaticText>
 #include <QStyleOptionFocusRect>
@@ -102,6 +104,8 @@ public:
     ListWidget(QWidget* parent, ListBox& owner) : QListWidget(parent), owner_(owner) {
         setSelectionMode(QAbstractItemView::SingleSelection);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // A list box's scroll bar keeps the system's colours, whatever the list's own.
+        holdSteadyPalette(verticalScrollBar());
         // Every item is one line of the list's font: the view need not measure each of them.
         setUniformItemSizes(true);
         setItemDelegate(new LineDelegate(this));

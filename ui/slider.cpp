@@ -1,6 +1,7 @@
 #include "ui/slider.h"
 
 #include "ui/qt_convert.h"
+#include "ui/steady_palette.h"
 #include "ui/window.h"
 
 #include <QSignalBlocker>
@@ -19,6 +20,7 @@ Slider::Slider(Window& window, const std::string& objectName, const Rect& twips,
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     slider->setTracking(true);
+    holdSteadyPalette(slider);
     QObject::connect(slider, &QSlider::valueChanged, slider, [this] {
         if (scroll_) {
             scroll_();

@@ -9,7 +9,8 @@ namespace ui {
 class Window;
 
 // A read-only text box. It returns exactly the text it was given, CR LF included, and shows
-// each CR LF as a line break.
+// each CR LF as a line break. Taking the focus selects nothing. A box that shows a mark rather
+// than text to work with never shows a selection: its text stays plain on its own colours.
 class TextBox : public Control {
 public:
     struct Options {
@@ -17,6 +18,7 @@ public:
         bool verticalScrollBar = false;
         Align align = Align::Left;
         bool visible = true;
+        bool mark = false;
     };
 
     TextBox(Window& window, const std::string& objectName, const Rect& twips, Options options);
@@ -26,8 +28,14 @@ public:
     // What the learner sees, one line per display line.
     std::string shownText() const;
 
+    void setBackColor(ColourNumber colour) override;
+    void setForeColor(ColourNumber colour) override;
+
 private:
+    void hideSelection();
+
     bool multiLine_;
+    bool mark_;
     std::string text_;
 };
 

@@ -229,21 +229,54 @@ void Window::centreOnScreen() {
     placeCentred();
 }
 
+namespace {
+
+QRect availableScreen(const QWidget* w) {
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+// Centred on the screen's free area when the window fits it; where it does not, its top-left
+// corner, and with it the caption and the menu bar, stays on the screen.
 void Window::placeCentred() {
     form_->adjustSize();
-    const QScreen* screen = form_->screen() ? form_->screen() : QGuiApplication::primaryScreen();
-    if (!screen) {
+    const QRect screen = availableScreen(form_);
+    if (screen.isEmpty()) {
         return;
     }
     QRect frame = form_->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(screen.center());
+    if (frame.width() > screen.width()) {
+        frame.moveLeft(screen.left());
+    }
+    if (frame.height() > screen.height()) {
+        frame.moveTop(screen.top());
+    }
     form_->move(frame.topLeft());
+}
+
+// A window left at the system's default place is moved only if its top-left corner would be
+// off the screen's free area.
+void Window::keepTopLeftOnScreen() {
+    if (!canPlaceWindows() || centred_) {
+        return;
+    }
+    const QRect screen = availableScreen(form_);
+    const QRect frame = form_->frameGeometry();
+    if (screen.isEmpty() || screen.contains(frame.topLeft())) {
+        return;
+    }
+    form_->move(std::clamp(frame.left(), screen.left(), screen.right()),
+                std::clamp(frame.top(), screen.top(), screen.bottom()));
 }
 
 void Window::showModeless() {
     form_->show();
     // Where the toolkit draws the frame itself, as on Wayland, its size is known only now.
     frameMayHaveChanged();
+    keepTopLeftOnScreen();
 }
 
 void Window::hide() {
@@ -257,6 +290,7 @@ bool Window::isVisible() const {
 void Window::bringToFront() {
     form_->show();
     frameMayHaveChanged();
+    keepTopLeftOnScreen();
     form_->raise();
     form_->activateWindow();
 }

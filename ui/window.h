@@ -59,7 +59,8 @@ public:
     MenuCommand& addMenuCommand(const std::string& objectName, const std::string& caption,
                                 const std::string& shortcut = {});
 
-    // Centres the window on its screen, where the window system lets a window place itself.
+    // Centres the window on its screen's free area, or where it is larger keeps its top-left
+    // corner on the screen; only where the window system lets a window place itself.
     void centreOnScreen();
     void showModeless();
     void hide();
@@ -80,6 +81,7 @@ private:
     void frameMayHaveChanged();
     void fitOuterSize();
     void placeCentred();
+    void keepTopLeftOnScreen();
 
     FormWidget* form_;
     int askedOuterWidth_ = 0;

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Runs the outside monkey against the built program on a virtual X server for as long as asked:
+# real X events from a fixed seed, the program restarted whenever it ends, a ping every few
+# actions. It stops at the first crash, sanitizer report, warning or hang, naming seed and action.
+#
+#   scripts/monkey.sh [--minutes N] [--seed S] [--sanitize]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+minutes=10
+seed=1
+build=build/test
+flags=()
+while [ $# -gt 0 ]; do
+    case $1 in
+    --minutes) minutes=$2; shift 2 ;;
+    --seed) seed=$2; shift 2 ;;
+    --sanitize) build=build/sanitize; flags=(-DKEB_SANITIZE=ON); shift ;;
+    *) echo "usage: scripts/monkey.sh [--minutes N] [--seed S] [--sanitize]" >&2; exit 2 ;;
+    esac
+done
+. scripts/setup.sh
+# shellcheck disable=SC2086
+ensure_packages $BUILD_PACKAGES $TEST_PACKAGES $DISPLAY_PACKAGES
+if [ "$build" = build/sanitize ]; then
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$(pwd)/tests/asan-suppressions.txt"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS="suppressions=$(pwd)/tests/leak-suppressions.txt:print_suppressions=0"
+fi
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON "${flags[@]}" >/dev/null
+cmake --build "$build" -j"$jobs" --target keb keb_monkey
+state="$build/displays/monkey-run"
+scripts/display_server.sh start x11 "$state"
+trap 'scripts/display_server.sh stop "$state"' EXIT
+scripts/display_server.sh run "$state" "$build/tests/keb_monkey" --program "$build/keb" \
+    --seed "$seed" --seconds "$((minutes * 60))"
