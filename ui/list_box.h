@@ -9,7 +9,9 @@
 namespace ui {
 
 class Window;
+namespace detail {
 class ListWidget;
+}
 
 // A list of text items addressed by position from 0. The items are kept exactly as added,
 // trailing blanks included. A sorted list puts every added item at its place in Windows-1251
@@ -47,12 +49,16 @@ public:
     void setVisible(bool visible) override;
 
 private:
-    friend class ListWidget;
+    friend class detail::ListWidget;
+    // The learner moved the selection to the position: with the mouse, the keys or an
+    // assistive technology.
     void learnerSelected(int position);
+    // The learner clicked the item at the position, also when it is selected already.
+    void learnerClicked(int position);
     void raiseClick();
     void showSelection();
 
-    ListWidget* list_ = nullptr; // made when the list is first shown
+    detail::ListWidget* list_ = nullptr; // made when the list is first shown
     bool sorted_;
     std::vector<std::string> items_;
     std::vector<std::string> keys_; // sort keys, kept for sorted lists only

@@ -15,7 +15,23 @@ OptionButton::OptionButton(Window& window, const std::string& objectName, const 
     : Control(new QRadioButton(window.clientArea()), objectName, twips) {
     auto* button = static_cast<QRadioButton*>(widget_);
     button->setVisible(visible);
+    // A click raises the click handling; so does a change made some other way, such as an
+    // assistive technology's Toggle. A click that changes the choice raises it once: the change
+    // comes first, then the click, within one press.
+    QObject::connect(button, &QRadioButton::pressed, button, [this] { handledToggle_ = false; });
+    QObject::connect(button, &QRadioButton::toggled, button, [this](bool on) {
+        if (on) {
+            handledToggle_ = true;
+            if (click_) {
+                click_();
+            }
+        }
+    });
     QObject::connect(button, &QRadioButton::clicked, button, [this] {
+        if (handledToggle_) {
+            handledToggle_ = false;
+            return;
+        }
         if (click_) {
             click_();
         }

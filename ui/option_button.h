@@ -21,6 +21,7 @@ public:
 
 private:
     std::function<void()> click_;
+    bool handledToggle_ = false; // a click's own change of the choice has run the handling
 };
 
 } // namespace ui

@@ -115,6 +115,7 @@ public:
         errors_ = pipeFds[0];
         fcntl(errors_, F_SETFL, O_NONBLOCK);
         written_.clear();
+        status_.reset();
     }
 
     pid_t pid() const { return pid_; }
@@ -122,7 +123,7 @@ public:
     // What the program wrote on standard error since it started.
     const std::string& errors() {
         char buffer[4096];
-        for (;;) {
+        while (errors_ >= 0) {
             const ssize_t n = read(errors_, buffer, sizeof buffer);
             if (n <= 0) {
                 break;
@@ -132,16 +133,19 @@ public:
         return written_;
     }
 
-    // The exit status once the process has ended, else nothing.
+    // The exit status once the process has ended, else nothing; it stays known until the next
+    // start.
     std::optional<int> ended() {
         int status = 0;
-        if (pid_ <= 0 || waitpid(pid_, &status, WNOHANG) != pid_) {
-            return std::nullopt;
+        if (status_ || pid_ <= 0 || waitpid(pid_, &status, WNOHANG) != pid_) {
+            return status_;
         }
         pid_ = -1;
         errors();
         close(errors_);
-        return status;
+        errors_ = -1;
+        status_ = status;
+        return status_;
     }
 
     // Waits a while for the process to end on its own.
@@ -157,11 +161,12 @@ public:
     }
 
     void kill() {
-        if (pid_ > 0) {
+        if (pid_ > 0 && !status_) {
             ::kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
             pid_ = -1;
             close(errors_);
+            errors_ = -1;
         }
     }
 
@@ -170,6 +175,7 @@ private:
     pid_t pid_ = -1;
     int errors_ = -1;
     std::string written_;
+    std::optional<int> status_;
 };
 
 class Monkey {
@@ -225,11 +231,18 @@ public:
 
 private:
     [[noreturn]] void fail(const std::string& what) {
-        std::fprintf(stderr, "keb_monkey: FAILED at seed %u, action %ld (%s): %s\n", options_.seed,
-                     actions_, last_.c_str(), what.c_str());
+        std::fprintf(stderr, "keb_monkey: FAILED at seed %u, action %ld (%s), start %d (%s): %s\n",
+                     options_.seed, actions_, last_.c_str(), starts_,
+                     starts_ % 3 != 0 ? "with a session bus" : "without a session bus",
+                     what.c_str());
         const std::string& errors = program_.errors();
         if (!errors.empty()) {
             std::fprintf(stderr, "--- the program's standard error ---\n%s\n", errors.c_str());
+        }
+        if (std::getenv("KEB_MONKEY_STACKS") && program_.pid() > 0) {
+            const std::string command = "gdb -p " + std::to_string(program_.pid()) +
+                                        " -batch -ex 'thread apply all bt' 1>&2";
+            std::system(command.c_str());
         }
         program_.kill();
         std::exit(1);
@@ -254,15 +267,20 @@ private:
     // Ends the program as the learner would: the close box of its main window.
     void finish() {
         last_ = "closing the quiz window at the end";
+        std::string shown;
+        bool closed = false;
         for (Window w : windows()) {
+            shown += " \"" + title(w) + "\"";
             if (title(w).find("KEB по География") != std::string::npos) {
                 sendDelete(w);
+                closed = true;
             }
         }
         XSync(display_, False);
         const auto status = program_.awaitEnd(std::chrono::seconds(30));
         if (!status) {
-            fail("the program did not end when its window was closed");
+            fail(closed ? "the program did not end when its window was closed"
+                        : "the quiz window was not among the program's windows:" + shown);
         }
         judgeEnd(*status);
     }

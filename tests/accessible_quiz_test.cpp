@@ -1,0 +1,218 @@
+// A whole quiz through the accessibility interfaces alone, as switch access, voice control or a
+// screen reader's "activate" drive a program: actions, table selection and values, no pointer and
+// no keys. After each step the test reads what a learner would see.
+
+#include "learner.h"
+#include "settings/settings_window.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QAccessibleValueInterface>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using test::Quiz;
+
+namespace {
+
+QAccessibleInterface* accessibleOf(QWidget* window, const char* name) {
+    QWidget* widget = window->findChild<QWidget*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+}
+
+QString nameOf(QWidget* window, const char* name) {
+    return accessibleOf(window, name)->text(QAccessible::Name);
+}
+
+// No list ever shows two selected rows, whatever chose them.
+void expectSingleSelections(QWidget* window) {
+    for (QListWidget* list : window->findChildren<QListWidget*>()) {
+        EXPECT_LE(list->selectedItems().size(), 1) << test::fromQ(list->objectName());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(list);
+        EXPECT_LE(a->tableInterface()->selectedRowCount(), 1);
+    }
+}
+
+void doAction(QAccessibleInterface* a, const QString& action) {
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->actionInterface(), nullptr) << test::fromQ(a->text(QAccessible::Name));
+    ASSERT_TRUE(a->actionInterface()->actionNames().contains(action))
+        << test::fromQ(a->text(QAccessible::Name)) << " offers no " << test::fromQ(action);
+    a->actionInterface()->doAction(action);
+}
+
+// A button's Press action clicks it after a short animation.
+void press(QWidget* window, const char* button) {
+    doAction(accessibleOf(window, button), QAccessibleActionInterface::pressAction());
+    auto* b = window->findChild<QAbstractButton*>(button);
+    ASSERT_TRUE(QTest::qWaitFor([b] { return !b->isDown(); }, 2000)) << button;
+}
+
+// The item of the list with this text: its index among the list's children.
+int rowOf(QAccessibleInterface* list, const QString& text) {
+    for (int i = 0; i < list->childCount(); ++i) {
+        if (list->child(i)->text(QAccessible::Name) == text) {
+            return i;
+        }
+    }
+    ADD_FAILURE() << "no item " << test::fromQ(text);
+    return -1;
+}
+
+// Chooses an item by its own action, or through the list's table.
+void choose(QWidget* window, const char* list, const QString& text, bool throughTheTable = false) {
+    QAccessibleInterface* a = accessibleOf(window, list);
+    const int row = rowOf(a, text);
+    ASSERT_GE(row, 0);
+    if (throughTheTable) {
+        ASSERT_TRUE(a->tableInterface()->selectRow(row));
+    } else {
+        doAction(a->child(row), QAccessibleActionInterface::toggleAction());
+    }
+    EXPECT_TRUE(a->child(row)->state().selected) << test::fromQ(text);
+    expectSingleSelections(window);
+}
+
+QAccessibleInterface* menuCommand(QWidget* window, const QString& caption) {
+    QAccessibleInterface* bar =
+        QAccessible::queryAccessibleInterface(window->findChild<QMenuBar*>());
+    for (int i = 0; i < bar->childCount(); ++i) {
+        if (bar->child(i)->text(QAccessible::Name).remove(QLatin1Char('&')) == caption) {
+            return bar->child(i);
+        }
+    }
+    ADD_FAILURE() << "no menu command " << test::fromQ(caption);
+    return nullptr;
+}
+
+QString phrase(const Quiz& quiz, int side, int n) {
+    return test::toQ(quiz.program.danni().danni(side)[static_cast<std::size_t>(n - 1)]);
+}
+
+} // namespace
+
+TEST(AccessibleQuiz, AWholeTestAndTheSettingsThroughActionsAndValuesAlone) {
+    Quiz quiz;
+    QWidget* w = quiz.window();
+    const keb::MainWindow& m = quiz.main();
+
+    // Forty pairs, the right phrase chosen through the list's table every other time; pairs 39
+    // and 40 crossed.
+    for (int n = 1; n <= 40; ++n) {
+        const int right = n <= 38 ? n : 79 - n;
+        choose(w, "Slowo_0", phrase(quiz, 0, n));
+        choose(w, "Slowo_1", phrase(quiz, 1, right), n % 2 == 0);
+        press(w, "Uprawl_0");
+        ASSERT_EQ(nameOf(w, "Ndapis"), QStringLiteral("Остават: %1").arg(50 - n));
+    }
+    QAccessibleInterface* answers = accessibleOf(w, "Slowo_2");
+    ASSERT_EQ(answers->childCount(), 40);
+    EXPECT_EQ(answers->child(39)->text(QAccessible::Name),
+              phrase(quiz, 0, 40) + " " + phrase(quiz, 1, 39));
+
+    // Withdraw the last answer and enter it again.
+    choose(w, "Slowo_2", answers->child(39)->text(QAccessible::Name));
+    press(w, "Uprawl_1");
+    EXPECT_EQ(answers->childCount(), 39);
+    EXPECT_EQ(nameOf(w, "Ndapis"), QStringLiteral("Остават: 11"));
+    choose(w, "Slowo_0", phrase(quiz, 0, 40));
+    choose(w, "Slowo_1", phrase(quiz, 1, 39));
+    press(w, "Uprawl_0");
+    EXPECT_EQ(answers->childCount(), 40);
+
+    // The score, the first answer checked, and each answer explained.
+    press(w, "Uprawl_2");
+    EXPECT_EQ(nameOf(w, "Ndapis"), QStringLiteral("Верни: 76%"));
+    EXPECT_TRUE(answers->child(0)->state().selected);
+    EXPECT_EQ(accessibleOf(w, "Prowerka_1")->text(QAccessible::Value), QStringLiteral("ДА"));
+    choose(w, "Slowo_2", phrase(quiz, 0, 39) + " " + phrase(quiz, 1, 40));
+    EXPECT_EQ(accessibleOf(w, "Prowerka_1")->text(QAccessible::Value), QStringLiteral("НЕ"));
+    press(w, "Uprawl_3");
+    EXPECT_EQ(accessibleOf(w, "Prowerka_0")->text(QAccessible::Value),
+              QStringLiteral("\n\"") + phrase(quiz, 0, 39) + "\" е във връзка с \"" +
+                  phrase(quiz, 1, 39) + "\"");
+    // The selected answer's action is a click too: the box empties and the check shows again.
+    doAction(answers->child(
+                 answers->indexOfChild(answers->tableInterface()->selectedCells().constFirst())),
+             QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(accessibleOf(w, "Prowerka_0")->text(QAccessible::Value).isEmpty());
+    EXPECT_EQ(accessibleOf(w, "Prowerka_1")->text(QAccessible::Value), QStringLiteral("НЕ"));
+
+    // The colour window: open it, switch the target to the text colour, set its green, choose
+    // 14 points, save.
+    doAction(menuCommand(w, QStringLiteral("Color")), QAccessibleActionInterface::pressAction());
+    keb::SettingsWindow* settings = quiz.program.settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    QWidget* s = settings->form.widget();
+    doAction(accessibleOf(s, "Option1_2"), QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(accessibleOf(s, "Option1_2")->state().checked);
+    QAccessibleValueInterface* red = accessibleOf(s, "Slider1_0")->valueInterface();
+    ASSERT_NE(red, nullptr);
+    EXPECT_EQ(red->currentValue().toInt(), 8) << "the sliders follow the text colour";
+    EXPECT_EQ(nameOf(s, "Label_Cv_3"), QStringLiteral("Цвят в 10/16-тичен код = 8 /H8"));
+    accessibleOf(s, "Slider1_1")->valueInterface()->setCurrentValue(200);
+    EXPECT_EQ(nameOf(s, "Label_ST_1"), QStringLiteral("200"));
+    EXPECT_EQ(nameOf(s, "Label_Cv_3"), QStringLiteral("Цвят в 10/16-тичен код = 51208 /HC808"));
+    EXPECT_EQ(settings->Text_Cv[0].foreColor(), 51208u) << "the sample shows it at once";
+    choose(s, "List_font_1", QStringLiteral("14"));
+    EXPECT_EQ(m.Cweta[0].item(2), "14");
+    doAction(menuCommand(s, QStringLiteral("Запис")), QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(quiz.program.settingsWindow(), nullptr);
+    EXPECT_EQ(m.Slowo[2].foreColor(), 51208u);
+    EXPECT_EQ(m.Slowo[0].font().points, 14.0);
+    expectSingleSelections(w);
+}
+
+// Whatever route a selection comes by, a list keeps one selected row, and the learner cannot
+// take it away.
+TEST(AccessibleQuiz, AListNeverHoldsTwoSelectedRowsNorLosesItsSelection) {
+    Quiz quiz;
+    QWidget* w = quiz.window();
+    QAccessibleInterface* left = accessibleOf(w, "Slowo_0");
+    QAccessibleTableInterface* table = left->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->selectedRows(), QList<int>{0});
+    const int before = quiz.main().Tekusht_nomer;
+
+    EXPECT_TRUE(table->selectRow(3));
+    EXPECT_EQ(table->selectedRows(), QList<int>{3});
+    EXPECT_EQ(quiz.main().Slowo[0].listIndex(), 3);
+    EXPECT_NE(quiz.main().Tekusht_nomer, before) << "the click handling ran";
+    expectSingleSelections(w);
+
+    EXPECT_FALSE(table->unselectRow(3));
+    doAction(left->child(3), QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(table->selectedRows(), QList<int>{3}) << "toggling the selected item keeps it";
+
+    // Even a selection made on the toolkit's list directly ends as one row, the learner's.
+    auto* list = w->findChild<QListWidget*>("Slowo_0");
+    list->selectionModel()->select(list->model()->index(5, 0), QItemSelectionModel::Select);
+    EXPECT_EQ(quiz.main().Slowo[0].listIndex(), 5);
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    list->clearSelection();
+    EXPECT_EQ(quiz.main().Slowo[0].listIndex(), 5);
+    EXPECT_TRUE(list->item(5)->isSelected());
+}
+
+TEST(AccessibleQuiz, AnOptionButtonsToggleIsAClick) {
+    Quiz quiz;
+    quiz.menu("Cwqt");
+    keb::SettingsWindow* settings = quiz.program.settingsWindow();
+    QWidget* s = settings->form.widget();
+    doAction(accessibleOf(s, "Option1_1"), QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(settings->target, 1);
+    EXPECT_EQ(settings->Slider1[1].value(), 255);
+    EXPECT_EQ(nameOf(s, "Label_ST_0"), QStringLiteral("255"));
+    doAction(accessibleOf(s, "Option1_2"), QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(settings->target, 2);
+    EXPECT_EQ(settings->Slider1[0].value(), 8);
+    // A click after the toggle is a click as before: the chosen option's click runs once more.
+    settings->Slider1[0].setValue(0);
+    QWidget* option = s->findChild<QWidget*>("Option1_2");
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    EXPECT_EQ(settings->Slider1[0].value(), 8);
+}

@@ -1,0 +1,153 @@
+#include "ui/detail/list_widget.h"
+
+#include "ui/detail/list_accessible.h"
+#include "ui/list_box.h"
+#include "ui/steady_palette.h"
+
+#include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStaticText>
+#include <QStyleOptionFocusRect>
+#include <QStyledItemDelegate>
+
+namespace ui::detail {
+
+namespace {
+
+// Draws each item as one line of plain text, clipped at the list's edge as a classic list box
+// does. A phrase drawn a second time keeps its laid-out text from then on, so a list that
+// scrolls or loses an item does not shape all its visible phrases again, while the first paint
+// of a new list stays as quick as plain drawing.
+class LineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group =
+            !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+            : (option.state & QStyle::State_Active) ? QPalette::Active
+                                                    : QPalette::Inactive;
+        if (selected) {
+            painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        }
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setFont(option.font);
+        painter->setPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        drawLine(painter, option, index.data(Qt::DisplayRole).toString());
+        painter->restore();
+        if ((option.state & QStyle::State_HasFocus) && option.widget) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor =
+                option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter,
+                                                  option.widget);
+        }
+    }
+
+    // Only the height counts: a row of a list box is as wide as the list, whatever the phrase,
+    // so the list never scrolls sideways.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        return QSize(1, option.fontMetrics.height() + 2);
+    }
+
+private:
+    static constexpr int kMargin = 3;
+    static constexpr qsizetype kMostKept = 4096; // a bound for lists of many thousand phrases
+
+    void drawLine(QPainter* painter, const QStyleOptionViewItem& option,
+                  const QString& text) const {
+        if (option.font != font_ || kept_.size() >= kMostKept) {
+            kept_.clear(); // laid out in another font, or too many kept
+            font_ = option.font;
+        }
+        auto found = kept_.find(text);
+        if (found == kept_.end()) {
+            kept_.insert(text, QStaticText()); // seen once: drawn plainly this time
+            painter->drawText(option.rect.adjusted(kMargin, 0, 0, 0),
+                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+            return;
+        }
+        if (found->text().isNull()) {
+            found->setText(text);
+            found->setTextFormat(Qt::PlainText);
+            found->setPerformanceHint(QStaticText::AggressiveCaching);
+            found->prepare(QTransform(), option.font);
+        }
+        const qreal y = option.rect.top() + (option.rect.height() - found->size().height()) / 2;
+        painter->drawStaticText(QPointF(option.rect.left() + kMargin, y), *found);
+    }
+
+    mutable QFont font_;
+    mutable QHash<QString, QStaticText> kept_;
+};
+
+} // namespace
+
+ListWidget::ListWidget(QWidget* parent, ListBox& owner) : QListWidget(parent), owner_(owner) {
+    installListAccessibility();
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A list box's scroll bar keeps the system's colours, whatever the list's own.
+    holdSteadyPalette(verticalScrollBar());
+    // Every item is one line of the list's font: the view need not measure each of them.
+    setUniformItemSizes(true);
+    setItemDelegate(new LineDelegate(this));
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected, const QItemSelection&) {
+                selectionMoved(selected);
+            });
+}
+
+void ListWidget::clickRow(int row) {
+    owner_.learnerClicked(row);
+}
+
+int ListWidget::selectedRow() const {
+    return owner_.listIndex();
+}
+
+// A row that became selected is the learner's choice, whoever passed it on; a selection that
+// was only taken away is put back, since the learner cannot clear it.
+void ListWidget::selectionMoved(const QItemSelection& selected) {
+    if (quiet_ > 0) {
+        return;
+    }
+    const QModelIndexList rows = selected.indexes();
+    if (rows.isEmpty()) {
+        owner_.showSelection();
+        return;
+    }
+    owner_.learnerSelected(rows.first().row());
+}
+
+// A click on the item that is already selected moves nothing, yet it is a click.
+void ListWidget::mousePressEvent(QMouseEvent* event) {
+    const unsigned before = owner_.clicks_;
+    QListWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || owner_.clicks_ != before) {
+        return;
+    }
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && index.row() == owner_.selected_) {
+        owner_.raiseClick();
+    }
+}
+
+// A click with Ctrl held selects like a plain click.
+QItemSelectionModel::SelectionFlags ListWidget::selectionCommand(const QModelIndex& index,
+                                                                 const QEvent* event) const {
+    const auto flags = QListWidget::selectionCommand(index, event);
+    if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    }
+    return flags;
+}
+
+} // namespace ui::detail

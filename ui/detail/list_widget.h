@@ -1,0 +1,51 @@
+#pragma once
+
+// Used only inside ui/.
+
+#include <QListWidget>
+
+namespace ui {
+
+class ListBox;
+
+namespace detail {
+
+// The toolkit's list behind a visible ListBox: a single-selection list in which the learner can
+// move the selection but not clear it, as in a classic list box. Whatever route a selection
+// comes by (mouse, keys, or an assistive technology), the list ends with one selected row and the
+// ListBox hears of it as the learner's. It scrolls only up and down; a phrase wider than the list
+// is clipped at its edge.
+class ListWidget : public QListWidget {
+public:
+    ListWidget(QWidget* parent, ListBox& owner);
+
+    // The learner chose the row, as a click on it does: also when it is selected already.
+    void clickRow(int row);
+    int selectedRow() const;
+
+    // While one is alive, selection changes are the ListBox's own doing and raise nothing.
+    class Quiet {
+    public:
+        explicit Quiet(ListWidget& list) : list_(list) { ++list_.quiet_; }
+        ~Quiet() { --list_.quiet_; }
+        Quiet(const Quiet&) = delete;
+        Quiet& operator=(const Quiet&) = delete;
+
+    private:
+        ListWidget& list_;
+    };
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+
+private:
+    void selectionMoved(const QItemSelection& selected);
+
+    ListBox& owner_;
+    int quiet_ = 0;
+};
+
+} // namespace detail
+} // namespace ui
