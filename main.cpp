@@ -1,4 +1,4 @@
-#include "quiz/program.h"
+#include "app/program.h"
 #include "ui/application.h"
 
 int main(int argc, char** argv) {

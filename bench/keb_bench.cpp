@@ -10,9 +10,9 @@
 //   keb_bench --repeat startup|actions
 //                        runs one measure many times over, for a profiler to watch
 
+#include "app/program.h"
 #include "explain/picture_window.h"
 #include "quiz/main_window.h"
-#include "quiz/program.h"
 #include "settings/settings_window.h"
 #include "ui/platform.h"
 

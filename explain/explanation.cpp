@@ -3,7 +3,7 @@
 #include "content/content_store.h"
 #include "content/numbers.h"
 #include "quiz/main_window.h"
-#include "quiz/program.h"
+#include "quiz/picture_procedures.h"
 
 namespace keb {
 
@@ -22,8 +22,8 @@ std::string Explanation::text(const content::ContentStore& danni, int n) {
 
 void Explanation::Obqsni_nomer(int n) {
     main_.Prowerka[0].setText("");
-    main_.Prowerka[0].setText(text(main_.program().danni(), n));
-    main_.pictures.Pokaji_grafika(n);
+    main_.Prowerka[0].setText(text(main_.danni(), n));
+    pictures_.Pokaji_grafika(n);
 }
 
 void Explanation::Obqsni_otgowor() {
@@ -40,7 +40,7 @@ void Explanation::Obqsni_izbor() {
     if (selected < 0) {
         return;
     }
-    const int match = main_.program().danni().firstMatch(0, main_.Slowo[0].item(selected));
+    const int match = main_.danni().firstMatch(0, main_.Slowo[0].item(selected));
     if (match < 0) {
         return; // every phrase of the list comes from the content: nothing to explain otherwise
     }

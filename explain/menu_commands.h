@@ -7,11 +7,13 @@ class MenuCommand;
 namespace keb {
 
 class MainWindow;
+class ProgramCommands;
 
-// The quiz window's menu bar: "Exit" and "Color", in that order, without submenus.
+// The quiz window's menu bar: "Exit" and "Color", in that order, without submenus. Its commands
+// are the quiz window's own; what they do to the program goes through the owner of the windows.
 class MenuCommands {
 public:
-    explicit MenuCommands(MainWindow& main);
+    MenuCommands(MainWindow& main, ProgramCommands& program);
 
     // Ends the program at once.
     void Izhod_Click();
@@ -22,7 +24,7 @@ public:
     ui::MenuCommand& Cwqt;
 
 private:
-    MainWindow& main_;
+    ProgramCommands& program_;
 };
 
 } // namespace keb

@@ -3,8 +3,8 @@
 #include "content/content_store.h"
 #include "content/numbers.h"
 #include "explain/picture_window.h"
+#include "explain/picture_windows.h"
 #include "quiz/main_window.h"
-#include "quiz/program.h"
 
 namespace keb {
 
@@ -19,7 +19,7 @@ bool hasSlot(int n) {
 // The has-picture flags are read where the picture window's list has them from, the content,
 // so that the window is made only when a picture is to be shown.
 const std::string& PictureSlots::flag(int n) const {
-    return content::itemAt(main_.program().danni().pictureFlags(), n);
+    return content::itemAt(main_.danni().pictureFlags(), n);
 }
 
 // The thumbnail takes any flag that is a number other than 0; the enlarged view only a flag
@@ -36,20 +36,21 @@ int PictureSlots::enlargedSlot(int n) const {
 
 void PictureSlots::Pokaji_grafika(int n) {
     const int slot = thumbnailSlot(n);
-    main_.Grafika[0].setPicture(slot ? main_.program().pictureWindow().Graphika[slot].picture()
+    main_.Grafika[0].setPicture(slot ? windows_.pictureWindow().Graphika[slot].picture()
                                      : main_.Grafika[1].picture());
     // An open enlarged view closes; a picture window not yet made has nothing to close.
-    if (main_.program().hasPictureWindow()) {
-        main_.program().pictureWindow().form.hide();
+    if (windows_.hasPictureWindow()) {
+        windows_.pictureWindow().form.hide();
     }
 }
 
-void PictureSlots::Grafika_Click(int /*index*/) {
+// Only the thumbnail Grafika(0) is ever clicked: the box's index plays no part.
+void PictureSlots::Grafika_Click() {
     const int slot = enlargedSlot(main_.Tekusht_nomer);
     if (slot == 0) {
         return;
     }
-    PictureWindow& store = main_.program().pictureWindow();
+    PictureWindow& store = windows_.pictureWindow();
     const ui::Rect size = store.Graphika[slot].geometry();
     store.Graphika[0].setSize(size.width, size.height);
     store.Graphika[0].setPicture(store.Graphika[slot].picture());

@@ -1,21 +1,23 @@
 #pragma once
 
+#include "quiz/picture_procedures.h"
+
 #include <string>
 
 namespace keb {
 
 class MainWindow;
+class PictureWindows;
 
 // The quiz window's thumbnail of the phrase last selected, and the enlarged view a click on it
-// opens.
-class PictureSlots {
+// opens: the quiz window's own picture procedures, working on its controls and on the picture
+// window the owner of the windows gives.
+class PictureSlots : public PictureProcedures {
 public:
-    explicit PictureSlots(MainWindow& main) : main_(main) {}
+    PictureSlots(MainWindow& main, PictureWindows& windows) : main_(main), windows_(windows) {}
 
-    // Shows phrase n's picture in the thumbnail, or the blank one, and hides the enlarged view.
-    void Pokaji_grafika(int n);
-    // Opens the enlarged view of the phrase last selected, when it has a picture.
-    void Grafika_Click(int index);
+    void Pokaji_grafika(int n) override;
+    void Grafika_Click() override;
 
     // The slot holding phrase n's picture for the thumbnail, or 0 for the blank picture.
     int thumbnailSlot(int n) const;
@@ -26,6 +28,7 @@ private:
     const std::string& flag(int n) const;
 
     MainWindow& main_;
+    PictureWindows& windows_;
 };
 
 } // namespace keb

@@ -1,13 +1,14 @@
 #include "explain/picture_window.h"
 
 #include "content/content_store.h"
+#include "quiz/window_font.h"
 
 #include <string>
 
 namespace keb {
 
 PictureWindow::PictureWindow(const content::ContentStore& danni)
-    : form("KEB_Graphika", ui::WindowStyle::FixedTool, ui::Font{"Times New Roman", 12.0}) {
+    : form("KEB_Graphika", ui::WindowStyle::FixedTool, kWindowFont) {
     form.setCaption(danni.siteAddress() + " - KEB picture");
     form.setClientSize(11880, 8490);
     for (int i = 0; i <= kSlots; ++i) {

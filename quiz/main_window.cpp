@@ -1,11 +1,16 @@
 #include "quiz/main_window.h"
 
+#include "content/content_store.h"
 #include "content/numbers.h"
-#include "quiz/program.h"
+#include "quiz/appearance.h"
+#include "quiz/content_source.h"
+#include "quiz/explanation_procedures.h"
+#include "quiz/picture_procedures.h"
+#include "quiz/window_font.h"
 #include "quiz/window_icon.h"
-#include "settings/settings_record.h"
 
 #include <string>
+#include <vector>
 
 namespace keb {
 
@@ -15,19 +20,39 @@ using content::leadingNumber;
 
 namespace {
 
-const ui::Font kWindowFont{"Times New Roman", 12.0};
+// The window's own colours, as colour numbers.
+constexpr ui::ColourNumber kWindowGreen = 32768;        // 0/128/0
+constexpr ui::ColourNumber kChooseOrange = 33023;       // 255/128/0, "Избрах"
+constexpr ui::ColourNumber kWithdrawYellow = 8454143;   // 255/255/128, "Върни"
+constexpr ui::ColourNumber kEvaluateBlue = 16761024;    // 192/192/255, "Оцени"
+constexpr ui::ColourNumber kExplainGreen = 49152;       // 0/192/0, "Обясни"
+constexpr ui::ColourNumber kCounterOrange = 8438015;    // 255/192/128, the counter
+constexpr ui::ColourNumber kExplanationGrey = 14737632; // 224/224/224, the explanation box
+constexpr ui::ColourNumber kRightGreen = 65280;         // 0/255/0, "ДА"
+constexpr ui::ColourNumber kWrongRed = 255;             // 255/0/0, "НЕ"
 
 } // namespace
 
-MainWindow::MainWindow(Program& program)
-    : program_(program), form("KEB", ui::WindowStyle::FixedSingle, kWindowFont), explanation(*this),
-      pictures(*this), menu(*this) {
+MainWindow::MainWindow(ContentSource& content, const std::vector<std::string>& settingsRecord)
+    : form("KEB", ui::WindowStyle::FixedSingle, kWindowFont), content_(content) {
     // The caption starts as 29 blanks; the start-up puts the title from the content there.
     form.setCaption(std::string(29, ' '));
     form.setClientSize(11865, 7005);
-    form.setBackColor(32768);
+    form.setBackColor(kWindowGreen);
     form.setIcon(windowIcon());
     createControls();
+    for (const std::string& item : settingsRecord) {
+        Cweta[0].addItem(item);
+    }
+}
+
+void MainWindow::attach(ExplanationProcedures& explanations, PictureProcedures& pictures) {
+    explanations_ = &explanations;
+    pictures_ = &pictures;
+}
+
+const content::ContentStore& MainWindow::danni() const {
+    return content_.danni();
 }
 
 // In tab order. Every list is unsorted and visible unless said.
@@ -64,9 +89,11 @@ void MainWindow::createControls() {
     list(Slowo, "Slowo", 2, {840, 2640, 9375, 1485}, false, true)
         .setToolTip("Набор от вече въведени отговори");
     hidden(dum_N, "dum_N", 3, {10440, 2520, 615, 1485});
-    button(0, {1200, 4200, 1215, 375}, "Избрах", 33023, "Натиснете бутон за избор");
-    button(1, {4680, 4200, 1215, 375}, "Върни", 8454143, "Изтрива / възстановява направения избор");
-    button(2, {8400, 4200, 1215, 375}, "Оцени", 16761024, "Преустановява теста и формира оценка")
+    button(0, {1200, 4200, 1215, 375}, "Избрах", kChooseOrange, "Натиснете бутон за избор");
+    button(1, {4680, 4200, 1215, 375}, "Върни", kWithdrawYellow,
+           "Изтрива / възстановява направения избор");
+    button(2, {8400, 4200, 1215, 375}, "Оцени", kEvaluateBlue,
+           "Преустановява теста и формира оценка")
         .setEnabled(false);
     auto& keysLeft = hidden(dum_N, "dum_N", 4, {120, 3120, 615, 1200});
     auto& keysRight = hidden(dum_N, "dum_N", 5, {10440, 3240, 735, 1200});
@@ -78,7 +105,7 @@ void MainWindow::createControls() {
     Ndapis = std::make_unique<ui::Label>(form, "Ndapis", ui::Rect{4440, 0, 1455, 375},
                                          "Оставащи:", ui::Align::Centre);
     Ndapis->setFont(kWindowFont);
-    Ndapis->setBackColor(8438015);
+    Ndapis->setBackColor(kCounterOrange);
     Ndapis->setToolTip("Извежда резултатите в края на теста");
 
     hidden(Nastroiki, "Nastroiki", 0, {480, 4320, 615, 345}).addItem("Zapiswam po-malkiq broj");
@@ -88,23 +115,20 @@ void MainWindow::createControls() {
                             form, "Prowerka_1", ui::Rect{10440, 3120, 495, 495},
                             ui::TextBox::Options{false, false, ui::Align::Centre, false, true}));
     check.setFont(kWindowFont);
-    check.setBackColor(65280);
+    check.setBackColor(kRightGreen);
     check.setToolTip("зелено - Вярно; червено - Грешно");
 
     auto& box = Prowerka.set(
         0, std::make_unique<ui::TextBox>(form, "Prowerka_0", ui::Rect{1800, 4680, 9135, 2055},
                                          ui::TextBox::Options{true, true, ui::Align::Left, true}));
     box.setFont(kWindowFont);
-    box.setBackColor(14737632);
+    box.setBackColor(kExplanationGrey);
     box.setAccessibleName("Указания и обяснения");
 
     auto& record = hidden(Cweta, "Cweta", 0, {600, 2880, 405, 630});
     record.setToolTip(" Изберете от списъка желан номер въпрос/задача ");
-    for (const std::string& item : defaultRecord()) {
-        record.addItem(item);
-    }
 
-    button(3, {9720, 50, 1215, 375}, "Обясни", 49152, "Дава обяснения");
+    button(3, {9720, 50, 1215, 375}, "Обясни", kExplainGreen, "Дава обяснения");
 
     auto& unused = hidden(dum_N, "dum_N", 6, {600, 3120, 615, 1200});
     unused.addItem("Списък за ???");
@@ -116,7 +140,11 @@ void MainWindow::createControls() {
                                                     ui::Rect{120, 4680, 1575, 1335}, true));
     Grafika.set(1, std::make_unique<ui::PictureBox>(form, "Grafika_1",
                                                     ui::Rect{120, 5760, 1575, 1335}, false));
-    Grafika[0].onClick([this] { pictures.Grafika_Click(0); });
+    Grafika[0].onClick([this] {
+        if (pictures_) {
+            pictures_->Grafika_Click();
+        }
+    });
     Grafika[0].setAccessibleName("Картина на избраната фраза");
 
     for (int i = 0; i < 3; ++i) {
@@ -128,7 +156,7 @@ void MainWindow::createControls() {
 }
 
 void MainWindow::Form_Load() {
-    const content::ContentStore& danni = program_.danni();
+    const content::ContentStore& danni = content_.danni();
     Broi_werni = 0;
     const auto& info = danni.danni(3);
     form.setCaption(itemAt(info, 0));
@@ -150,7 +178,7 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::Napylni_nomera() {
-    const content::ContentStore& danni = program_.danni();
+    const content::ContentStore& danni = content_.danni();
     for (int side = 0; side < 2; ++side) {
         ui::ListBox& keys = dum_N[4 + side];
         const int n = static_cast<int>(danni.danni(side).size());
@@ -164,7 +192,7 @@ void MainWindow::Napylni_nomera() {
 }
 
 void MainWindow::Napylni_frazi() {
-    const content::ContentStore& danni = program_.danni();
+    const content::ContentStore& danni = content_.danni();
     for (int side = 0; side < 2; ++side) {
         for (const std::string& phrase : danni.danni(side)) {
             Slowo[side].addItem(phrase);
@@ -173,7 +201,7 @@ void MainWindow::Napylni_frazi() {
 }
 
 void MainWindow::Nomerirai_frazi() {
-    const content::ContentStore& danni = program_.danni();
+    const content::ContentStore& danni = content_.danni();
     for (int side = 0; side < 2; ++side) {
         ui::ListBox& keys = dum_N[side];
         keys.clear();
@@ -197,7 +225,7 @@ void MainWindow::Slowo_Click(int index) {
     case 0:
         dum_N[0].setListIndex(position);
         Tekusht_nomer = content::leadingWhole(dum_N[0].item(position));
-        pictures.Pokaji_grafika(Tekusht_nomer);
+        pictures_->Pokaji_grafika(Tekusht_nomer);
         break;
     case 1:
         dum_N[1].setListIndex(position);
@@ -206,8 +234,8 @@ void MainWindow::Slowo_Click(int index) {
         Prowerka[0].setText("");
         dum_N[2].setListIndex(position);
         Tekusht_nomer = content::leadingWhole(dum_N[2].item(position));
-        pictures.Pokaji_grafika(Tekusht_nomer);
-        Proweri_otgowor(position);
+        pictures_->Pokaji_grafika(Tekusht_nomer);
+        showAnswerCheck(position);
         break;
     default:
         break;
@@ -249,13 +277,13 @@ void MainWindow::Uprawl_Click(int index) {
             if (Slowo[0].listIndex() < 0 || Slowo[1].listIndex() < 0) {
                 return;
             }
-            explanation.Obqsni_izbor();
+            explanations_->Obqsni_izbor();
             Uprawl[3].setEnabled(false);
         } else {
             if (Slowo[2].listIndex() < 0) {
                 return;
             }
-            explanation.Obqsni_otgowor();
+            explanations_->Obqsni_otgowor();
             Uprawl[2].setEnabled(false);
         }
         break;
@@ -285,7 +313,7 @@ void MainWindow::Wyrni_dwoika() {
     if (s < 0) {
         return;
     }
-    const content::ContentStore& danni = program_.danni();
+    const content::ContentStore& danni = content_.danni();
     Slowo[0].addItem(itemAt(danni.danni(0), content::leadingWhole(dum_N[2].item(s)) - 1));
     Slowo[1].addItem(itemAt(danni.danni(1), content::leadingWhole(dum_N[3].item(s)) - 1));
     dum_N[2].removeItem(s);
@@ -323,19 +351,40 @@ void MainWindow::Oceni_testa() {
     Ndapis->setCaption("Верни: " + decimal(score) + "%");
     if (Slowo[2].count() > 0) {
         Slowo[2].setListIndex(0);
-        Proweri_otgowor(0);
+        showAnswerCheck(0);
     }
     Prowerka[1].setVisible(true);
 }
 
-void MainWindow::Proweri_otgowor(int position) {
+void MainWindow::showAnswerCheck(int position) {
     if (dum_N[2].item(position) == dum_N[3].item(position)) {
-        Prowerka[1].setBackColor(65280);
+        Prowerka[1].setBackColor(kRightGreen);
         Prowerka[1].setText("ДА");
     } else {
-        Prowerka[1].setBackColor(255);
+        Prowerka[1].setBackColor(kWrongRed);
         Prowerka[1].setText("НЕ");
     }
+}
+
+// Each step over the three lists first, then over the boxes, in the order the colour window
+// has always applied them.
+void MainWindow::applyAppearance(const Appearance& a) {
+    const auto lists = [this](auto apply) {
+        for (int i = 0; i < 3; ++i) {
+            apply(Slowo[i]);
+        }
+    };
+    form.setBackColor(a.windowBackground);
+    lists([&](ui::ListBox& list) { list.setBackColor(a.textBackground); });
+    Prowerka[0].setBackColor(a.textBackground);
+    Ndapis->setBackColor(a.textBackground);
+    lists([&](ui::ListBox& list) { list.setForeColor(a.textColour); });
+    Ndapis->setForeColor(a.textColour);
+    Prowerka[0].setForeColor(a.textColour);
+    lists([&](ui::ListBox& list) { list.setFontFace(a.fontFace); });
+    Prowerka[0].setFontFace(a.fontFace);
+    lists([&](ui::ListBox& list) { list.setFontSize(a.fontPoints); });
+    Prowerka[0].setFontSize(a.fontPoints);
 }
 
 } // namespace keb

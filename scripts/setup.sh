@@ -31,7 +31,7 @@ ensure_packages() {
 BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-wayland fonts-liberation"
 # The test suite beside: GoogleTest, the desktop-file and package checkers, the X libraries the
 # outside monkey drives the program with, and the accessibility bus with its Python client.
-TEST_PACKAGES="libgtest-dev desktop-file-utils appstream dpkg-dev file libx11-dev libxtst-dev
+TEST_PACKAGES="libgtest-dev desktop-file-utils appstream dpkg-dev file lintian libx11-dev libxtst-dev
 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0"
 # The display servers the window tests run on: a virtual X server and a headless Wayland
 # compositor, with a session bus beside them.

@@ -1,6 +1,5 @@
 #include "settings/settings_record.h"
 
-#include <cstdint>
 #include <cstdio>
 
 namespace keb {
@@ -49,19 +48,9 @@ std::vector<std::string> hiddenRecordCopy() {
             "202"};
 }
 
-Rgb cwetowe_RGB(long long colour) {
-    const auto bits = static_cast<std::uint32_t>(colour);
-    return Rgb{static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
-               static_cast<int>((bits >> 16) & 0xFF)};
-}
-
-long long formColour(const Rgb& rgb) {
-    return rgb.red + 256LL * rgb.green + 65536LL * rgb.blue;
-}
-
-std::string colourReadout(long long colour) {
-    char hex[32];
-    std::snprintf(hex, sizeof hex, "%llX", static_cast<unsigned long long>(colour));
+std::string colourReadout(ui::ColourNumber colour) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(colour));
     return "Цвят в 10/16-тичен код = " + std::to_string(colour) + " /H" + hex;
 }
 

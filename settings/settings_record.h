@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/types.h"
+
 #include <string>
 #include <vector>
 
@@ -26,19 +28,13 @@ constexpr int componentItem(int target, int component) {
     return 4 * target + 4 + component;
 }
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
-
-// Splits a colour number: red the lowest byte, green the second, blue the third; the fourth
-// byte is ignored.
-Rgb cwetowe_RGB(long long colour);
-// R + 256*G + 65536*B.
-long long formColour(const Rgb& rgb);
+// Splits a colour number into red, green and blue: red the lowest byte, green the second, blue
+// the third; the fourth byte is ignored.
+inline ui::Rgb cwetowe_RGB(ui::ColourNumber colour) {
+    return ui::splitColour(colour);
+}
 
 // "Цвят в 10/16-тичен код = " with the number in decimal, then " /H" and in upper-case hex.
-std::string colourReadout(long long colour);
+std::string colourReadout(ui::ColourNumber colour);
 
 } // namespace keb

@@ -1,13 +1,15 @@
 #include "settings/settings_window.h"
 
 #include "content/numbers.h"
+#include "quiz/appearance.h"
 #include "quiz/main_window.h"
-#include "quiz/program.h"
+#include "quiz/window_font.h"
 #include "settings/settings_record.h"
 #include "ui/menu_command.h"
 #include "ui/platform.h"
 
 #include <string>
+#include <utility>
 
 namespace keb {
 
@@ -16,25 +18,33 @@ using content::leadingNumber;
 
 namespace {
 
-const ui::Font kWindowFont{"Times New Roman", 12.0};
+// The controls' own font.
 const ui::Font kControlFont{"Times New Roman", 9.75};
+
+constexpr ui::ColourNumber kWindowGrey = 0x808080;
+// The captions of the red, green and blue rows.
+constexpr ui::ColourNumber kRedCaption = 0x0000C0;
+constexpr ui::ColourNumber kGreenCaption = 0x00C000;
+constexpr ui::ColourNumber kBlueCaption = 0xC00000;
 
 } // namespace
 
-SettingsWindow::SettingsWindow(Program& program)
-    : program_(program), form("Cwiat", ui::WindowStyle::FixedSingle, kWindowFont),
+SettingsWindow::SettingsWindow(MainWindow& main, const ui::Platform& platform,
+                               std::function<void()> closed)
+    : form("Cwiat", ui::WindowStyle::FixedSingle, kWindowFont),
       mnu_zapis(form.addMenuCommand("mnu_zapis", "&Запис", "Ctrl+S")),
       mnu_Otkaz(form.addMenuCommand("mnu_Otkaz", "&Отказ", "Esc")),
-      mnu_Danni(form.addMenuCommand("mnu_Danni", "Danni")) {
+      mnu_Danni(form.addMenuCommand("mnu_Danni", "Danni")), main_(main), platform_(platform),
+      closed_(std::move(closed)) {
     form.setCaption("Формиране на цвят/избор на шрифт");
     form.setClientSize(5535, 4710);
-    form.setBackColor(0x808080);
+    form.setBackColor(kWindowGrey);
     mnu_Danni.setVisible(false);
     mnu_Danni.setEnabled(false);
     mnu_zapis.onClick([this] { mnu_zapis_Click(); });
     mnu_Otkaz.onClick([this] { mnu_Otkaz_Click(); });
     mnu_Danni.onClick([this] { mnu_Danni_Click(); });
-    form.onCloseBox([this] { program_.settingsClosed(); });
+    form.onCloseBox([this] { closed_(); });
     createControls();
 }
 
@@ -48,9 +58,9 @@ void SettingsWindow::createControls() {
         l.setToolTip(tip);
         return l;
     };
-    label(Label_Cv, "Label_Cv", 0, {120, 1560, 320, 315}, "Ч", "").setForeColor(0x0000C0);
-    label(Label_Cv, "Label_Cv", 1, {120, 2040, 320, 315}, "З", "").setForeColor(0x00C000);
-    label(Label_Cv, "Label_Cv", 2, {120, 2520, 320, 315}, "С", "").setForeColor(0xC00000);
+    label(Label_Cv, "Label_Cv", 0, {120, 1560, 320, 315}, "Ч", "").setForeColor(kRedCaption);
+    label(Label_Cv, "Label_Cv", 1, {120, 2040, 320, 315}, "З", "").setForeColor(kGreenCaption);
+    label(Label_Cv, "Label_Cv", 2, {120, 2520, 320, 315}, "С", "").setForeColor(kBlueCaption);
     label(Label_Cv, "Label_Cv", 3, {795, 1150, 4020, 255}, "Цвят",
           "Показва цифровата стойност на формирания цвят в 16-ична бройна система ");
 
@@ -61,13 +71,13 @@ void SettingsWindow::createControls() {
 
     label(Label_ST, "Label_ST", 0, {3440, 1560, 315, 315}, "R",
           "Цифрова стойност на червения цвят в обхвата [0 - 255] ")
-        .setForeColor(0x0000C0);
+        .setForeColor(kRedCaption);
     label(Label_ST, "Label_ST", 1, {3440, 2040, 315, 315}, "G",
           "Цифрова стойност на зеления цвят в обхвата [0 - 255] ")
-        .setForeColor(0x00C000);
+        .setForeColor(kGreenCaption);
     label(Label_ST, "Label_ST", 2, {3440, 2520, 315, 315}, "B",
           "Цифрова стойност на синия цвят в обхвата [0 - 255] ")
-        .setForeColor(0xC00000);
+        .setForeColor(kBlueCaption);
 
     const char* const sliderTips[] = {"Промяна на стойн остта на червената съставка ",
                                       "Промяна на стойн остта на зелената съставка ",
@@ -151,15 +161,18 @@ void SettingsWindow::createControls() {
 }
 
 ui::ListBox& SettingsWindow::record() const {
-    return program_.mainWindow().Cweta[0];
+    return main_.Cweta[0];
 }
 
 std::string SettingsWindow::recordItem(int item) const {
     return record().item(item);
 }
 
+// Only slider moves write the colour items, as colour numbers; a text that is none reads as
+// black rather than as a number the colour cannot hold.
 ui::ColourNumber SettingsWindow::recordColour(int item) const {
-    return static_cast<ui::ColourNumber>(leadingNumber(recordItem(item)));
+    const double number = leadingNumber(recordItem(item));
+    return number >= 0 && number <= 4294967295.0 ? static_cast<ui::ColourNumber>(number) : 0;
 }
 
 void SettingsWindow::Form_Load() {
@@ -182,7 +195,7 @@ void SettingsWindow::Form_Load() {
 void SettingsWindow::Zaredi_shriftowe() {
     ui::ListBox& names = List_font[0];
     names.clear();
-    for (const std::string& family : program_.platform().fontFamilies()) {
+    for (const std::string& family : platform_.fontFamilies()) {
         names.addItem(family);
     }
     const std::string face = recordItem(kFontFaceItem);
@@ -203,8 +216,7 @@ void SettingsWindow::Opredeli_cwqt() {
     Option1[3].setBackColor(recordColour(colourItem(3)));
     ui::ListBox& items = record();
     for (int t = 0; t < 4; ++t) {
-        const Rgb rgb =
-            cwetowe_RGB(static_cast<long long>(leadingNumber(recordItem(colourItem(t)))));
+        const ui::Rgb rgb = cwetowe_RGB(recordColour(colourItem(t)));
         items.setItem(componentItem(t, 0), decimal(rgb.red));
         items.setItem(componentItem(t, 1), decimal(rgb.green));
         items.setItem(componentItem(t, 2), decimal(rgb.blue));
@@ -216,16 +228,18 @@ void SettingsWindow::Option1_Click(int index) {
     for (int k = 0; k < 3; ++k) {
         Slider1[k].setValue(content::leadingWhole(recordItem(componentItem(index, k))));
     }
-    currentColour = static_cast<ui::ColourNumber>(
-        formColour({Slider1[0].value(), Slider1[1].value(), Slider1[2].value()}));
+    currentColour = sliderColour();
     Otdelni_Update();
+}
+
+ui::ColourNumber SettingsWindow::sliderColour() const {
+    return ui::colourNumber(Slider1[0].value(), Slider1[1].value(), Slider1[2].value());
 }
 
 void SettingsWindow::Slider1_Scroll(int index) {
     ui::ListBox& items = record();
     items.setItem(componentItem(target, index), decimal(Slider1[index].value()));
-    currentColour = static_cast<ui::ColourNumber>(
-        formColour({Slider1[0].value(), Slider1[1].value(), Slider1[2].value()}));
+    currentColour = sliderColour();
     items.setItem(colourItem(target), decimal(currentColour));
     Otdelni_Update();
 }
@@ -269,35 +283,14 @@ void SettingsWindow::List_font_Click(int index) {
 }
 
 void SettingsWindow::mnu_zapis_Click() {
-    MainWindow& main = program_.mainWindow();
-    const ui::ColourNumber back = recordColour(colourItem(1));
-    const ui::ColourNumber text = recordColour(colourItem(2));
-    const std::string face = recordItem(kFontFaceItem);
-    const double size = leadingNumber(recordItem(kFontSizeItem));
-    main.form.setBackColor(recordColour(colourItem(0)));
-    for (int i = 0; i < 3; ++i) {
-        main.Slowo[i].setBackColor(back);
-    }
-    main.Prowerka[0].setBackColor(back);
-    main.Ndapis->setBackColor(back);
-    for (int i = 0; i < 3; ++i) {
-        main.Slowo[i].setForeColor(text);
-    }
-    main.Ndapis->setForeColor(text);
-    main.Prowerka[0].setForeColor(text);
-    for (int i = 0; i < 3; ++i) {
-        main.Slowo[i].setFontFace(face);
-    }
-    main.Prowerka[0].setFontFace(face);
-    for (int i = 0; i < 3; ++i) {
-        main.Slowo[i].setFontSize(size);
-    }
-    main.Prowerka[0].setFontSize(size);
-    program_.settingsClosed();
+    main_.applyAppearance(Appearance{recordColour(colourItem(0)), recordColour(colourItem(1)),
+                                     recordColour(colourItem(2)), recordItem(kFontFaceItem),
+                                     leadingNumber(recordItem(kFontSizeItem))});
+    closed_();
 }
 
 void SettingsWindow::mnu_Otkaz_Click() {
-    program_.settingsClosed();
+    closed_();
 }
 
 void SettingsWindow::mnu_Danni_Click() {}

@@ -10,24 +10,28 @@
 #include "ui/types.h"
 #include "ui/window.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace ui {
 class MenuCommand;
-}
+class Platform;
+} // namespace ui
 
 namespace keb {
 
-class Program;
+class MainWindow;
 
 // Cwiat: the learner forms the quiz window's colours on three sliders, with a live preview and
 // the colour number in decimal and hex, and picks the font size. Every edit goes into the
-// settings record at once; "Запис" applies the record to the quiz window.
+// settings record, the quiz window's hidden list Cweta(0), at once; "Запис" applies the record
+// to the quiz window.
 class SettingsWindow {
-    Program& program_;
-
 public:
-    explicit SettingsWindow(Program& program);
+    // It lists the fonts the platform has, and calls closed() when "Запис", "Отказ" or the close
+    // box closes it.
+    SettingsWindow(MainWindow& main, const ui::Platform& platform, std::function<void()> closed);
 
     // Opening: fills the window from the record.
     void Form_Load();
@@ -64,6 +68,11 @@ private:
     ui::ListBox& record() const;
     std::string recordItem(int item) const;
     ui::ColourNumber recordColour(int item) const;
+    ui::ColourNumber sliderColour() const;
+
+    MainWindow& main_;
+    const ui::Platform& platform_;
+    std::function<void()> closed_;
 };
 
 } // namespace keb

@@ -6,7 +6,9 @@
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 using test::Quiz;
 
@@ -20,8 +22,8 @@ struct Expected {
 
 QAccessibleInterface* accessibleOf(QWidget* window, const char* object) {
     QWidget* widget = window->findChild<QWidget*>(object);
-    EXPECT_NE(widget, nullptr) << object;
-    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    [&] { ASSERT_NE(widget, nullptr) << object; }(); // a failed ASSERT ends the test
+    return QAccessible::queryAccessibleInterface(widget);
 }
 
 void expectNamesAndRoles(QWidget* window, const std::vector<Expected>& controls) {

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTest>
+#include <cstddef>
 #include <gtest/gtest.h>
 
 using test::Quiz;
@@ -20,8 +21,8 @@ namespace {
 
 QAccessibleInterface* accessibleOf(QWidget* window, const char* name) {
     QWidget* widget = window->findChild<QWidget*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    [&] { ASSERT_NE(widget, nullptr) << name; }(); // a failed ASSERT ends the test
+    return QAccessible::queryAccessibleInterface(widget);
 }
 
 QString nameOf(QWidget* window, const char* name) {

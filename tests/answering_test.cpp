@@ -5,8 +5,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
+#include <string>
+#include <vector>
 
 using test::Quiz;
 

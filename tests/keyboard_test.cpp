@@ -8,7 +8,10 @@
 #include <QListWidget>
 #include <QSlider>
 #include <QTest>
+#include <algorithm>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <string>
 
 using test::Quiz;
 

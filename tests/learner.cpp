@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <string>
+#include <utility>
 
 namespace test {
 
@@ -34,7 +36,7 @@ QWidget* Quiz::window() const {
 
 QListWidget* listIn(QWidget* window, const char* name) {
     auto* list = window->findChild<QListWidget*>(name);
-    EXPECT_NE(list, nullptr) << name;
+    [&] { ASSERT_NE(list, nullptr) << name; }(); // a failed ASSERT ends the test
     return list;
 }
 
@@ -107,18 +109,6 @@ QString Quiz::label() const {
 
 QString Quiz::explanationBox() const {
     return toQ(main().Prowerka[0].text());
-}
-
-content::ContentTable numberedContent(int left, int right) {
-    std::vector<std::string> l;
-    std::vector<std::string> r;
-    for (int i = 1; i <= left; ++i) {
-        l.push_back("Ляв " + std::to_string(i));
-    }
-    for (int i = 1; i <= right; ++i) {
-        r.push_back("Десен " + std::to_string(i) + " ");
-    }
-    return content::builtinContentWith(std::move(l), std::move(r));
 }
 
 QImage saveGrab(QWidget* widget, const char* fileName) {

@@ -2,13 +2,16 @@
 
 // A learner at the keyboard and mouse of a fresh program, for tests.
 
+#include "app/program.h"
+#include "content/content_store.h"
 #include "content/content_table.h"
+#include "contents.h"
 #include "quiz/main_window.h"
-#include "quiz/program.h"
 #include "ui/platform.h"
 
 #include <QString>
 #include <QStringList>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,8 +19,6 @@ class QAction;
 class QImage;
 class QListWidget;
 class QWidget;
-
-#include <ostream>
 
 // Failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -77,8 +78,6 @@ void clickMenu(QWidget* window, const char* actionName);
 QString toQ(const std::string& text);
 std::string fromQ(const QString& text);
 
-// Content of n pairs "Ляв k" / "Десен k " built on the built-in texts.
-content::ContentTable numberedContent(int left, int right);
 // Saves a rendering for the eye, in a folder of the platform's; returns the image.
 QImage saveGrab(QWidget* widget, const char* fileName);
 

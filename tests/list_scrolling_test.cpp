@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <gtest/gtest.h>
+#include <string>
 
 using test::Quiz;
 

@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTest>
 #include <cstddef>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <malloc.h>
 #include <unistd.h>

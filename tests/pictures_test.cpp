@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <string>
 
 using test::Quiz;
 

@@ -12,8 +12,10 @@
 #include <QPainter>
 #include <QTest>
 #include <QWidget>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 
 using test::Quiz;
 

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using test::Quiz;

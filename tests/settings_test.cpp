@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <string>
 
 using test::Quiz;
 
@@ -63,28 +64,6 @@ QString readout(const char* number) {
 }
 
 } // namespace
-
-TEST(SettingsRecord, DefaultsAndColourArithmetic) {
-    const auto record = keb::defaultRecord();
-    ASSERT_EQ(record.size(), 19u);
-    EXPECT_EQ(record[0], "всичко това е за управление на цветове");
-    EXPECT_EQ(record[1], "Times New Roman");
-    EXPECT_EQ(record[7], "16777215");
-    EXPECT_EQ(record[9], "128");
-    EXPECT_EQ(record[15], "192");
-    const keb::Rgb white = keb::cwetowe_RGB(16777215);
-    EXPECT_EQ(white.red, 255);
-    EXPECT_EQ(white.green, 255);
-    EXPECT_EQ(white.blue, 255);
-    const keb::Rgb red = keb::cwetowe_RGB(128 + (7LL << 24)); // the fourth byte is ignored
-    EXPECT_EQ(red.red, 128);
-    EXPECT_EQ(red.green, 0);
-    EXPECT_EQ(red.blue, 0);
-    EXPECT_EQ(keb::formColour({0, 0, 255}), 16711680);
-    EXPECT_EQ(keb::colourReadout(8421504), "Цвят в 10/16-тичен код = 8421504 /H808080");
-    EXPECT_EQ(keb::colourReadout(255), "Цвят в 10/16-тичен код = 255 /HFF");
-    EXPECT_EQ(keb::hiddenRecordCopy().size(), 19u);
-}
 
 TEST(SettingsWindow, OpensFilledFromTheRecord) {
     Quiz quiz;

@@ -1,6 +1,5 @@
 #include "explain/picture_window.h"
 #include "learner.h"
-#include "ui/cp1251.h"
 #include "ui/menu_command.h"
 
 #include <QAction>
@@ -13,7 +12,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <string>
 
 using test::Quiz;
 
@@ -83,7 +84,7 @@ TEST(StartUp, ListsSortedWithTheirKeys) {
                       m.Slowo[side].item(p));
         }
         for (int p = 1; p < 50; ++p) {
-            EXPECT_TRUE(ui::sortsBefore(m.Slowo[side].item(p - 1), m.Slowo[side].item(p)));
+            EXPECT_TRUE(test::codePageLess(m.Slowo[side].item(p - 1), m.Slowo[side].item(p)));
         }
     }
     EXPECT_EQ(m.Slowo[2].count(), 0);
@@ -162,7 +163,6 @@ TEST(StartUp, ButtonsMenuAndTooltips) {
     const auto actions = bar->actions();
     ASSERT_EQ(actions.size(), 2);
     EXPECT_EQ(actions[0]->iconText(), QStringLiteral("Exit"));
-    EXPECT_EQ(m.menu.Izhod.caption(), "Exit");
     EXPECT_EQ(actions[1]->iconText(), QStringLiteral("Color"));
     EXPECT_FALSE(quiz.window()->windowIcon().isNull());
     EXPECT_FALSE(quiz.window()->windowFlags() & Qt::WindowMinimizeButtonHint);

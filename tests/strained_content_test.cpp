@@ -5,6 +5,10 @@
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 using test::Quiz;
 
@@ -12,7 +16,7 @@ namespace {
 
 std::multiset<std::string> everyPlace(const keb::MainWindow& m, int side) {
     std::multiset<std::string> all(m.Slowo[side].items().begin(), m.Slowo[side].items().end());
-    const auto& content = m.program().danni().danni(side);
+    const auto& content = m.danni().danni(side);
     for (const std::string& key : m.dum_N[2 + side].items()) {
         all.insert(content::itemAt(content, std::stoi(key) - 1));
     }

@@ -68,6 +68,15 @@ bool reachPlatform() {
     return true;
 }
 
+// A failed ASSERT in a helper ends the test, not only the helper it stands in.
+class FatalFailureEndsTheTest : public ::testing::EmptyTestEventListener {
+    void OnTestPartResult(const ::testing::TestPartResult& result) override {
+        if (result.type() == ::testing::TestPartResult::kFatalFailure) {
+            throw ::testing::AssertionException(result);
+        }
+    }
+};
+
 bool onlyListing(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--gtest_list_tests") == 0) {
@@ -83,6 +92,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quietHandler);
     const bool listing = onlyListing(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FatalFailureEndsTheTest);
     if (listing) {
         return RUN_ALL_TESTS(); // lists the tests; no window is made
     }

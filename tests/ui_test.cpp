@@ -1,5 +1,4 @@
 #include "learner.h"
-#include "ui/cp1251.h"
 #include "ui/list_box.h"
 #include "ui/text_box.h"
 #include "ui/window.h"
@@ -10,6 +9,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -34,21 +36,6 @@ struct Lists : ::testing::Test {
 };
 
 } // namespace
-
-TEST(Cp1251, SortsByTheCodePageBytesNotByCodePoints) {
-    // ё is 0xB8 in the code page, before every other lower-case Cyrillic letter; by code point
-    // it comes after я.
-    EXPECT_TRUE(ui::sortsBefore("ёж", "аз"));
-    EXPECT_TRUE(ui::sortsBefore("ёж", "яма"));
-    EXPECT_TRUE(ui::sortsBefore("Я", "а"));
-    EXPECT_TRUE(ui::sortsBefore("Z", "А"));
-    EXPECT_TRUE(ui::sortsBefore("Анаполис ", "Атланта "));
-    EXPECT_TRUE(ui::sortsBefore("Ню Йорк", "Ню Мексико"));
-    EXPECT_TRUE(ui::sortsBefore("Ляв 1", "Ляв 10"));
-    EXPECT_FALSE(ui::sortsBefore("а", "а"));
-    EXPECT_EQ(ui::toWindows1251("Ёё№"), std::string("\xA8\xB8\xB9"));
-    EXPECT_EQ(ui::toWindows1251("中"), "?");
-}
 
 TEST_F(Lists, SortedListPutsEachItemInPlaceAndKeepsItExactly) {
     ui::ListBox& list = make(true);
@@ -130,18 +117,6 @@ TEST(TextBox, ReturnsExactlyWhatWasSetAndShowsLines) {
     auto* edit = static_cast<QPlainTextEdit*>(box.widget());
     EXPECT_EQ(edit->document()->blockCount(), 3);
     EXPECT_EQ(edit->document()->findBlockByNumber(1).text(), QStringLiteral("\"а\" б "));
-}
-
-TEST(Geometry, TwipsAndColourNumbers) {
-    EXPECT_EQ(ui::twipsToPixels(11250), 750);
-    EXPECT_EQ(ui::twipsToPixels(320), 21);
-    EXPECT_EQ(ui::pixelsToTwips(750), 11250);
-    EXPECT_EQ(ui::colourNumber(255, 0, 0), 255u);
-    EXPECT_EQ(ui::colourNumber(0, 255, 0), 65280u);
-    EXPECT_EQ(ui::colourNumber(255, 255, 255), 16777215u);
-    EXPECT_EQ(ui::redOf(33023), 255);
-    EXPECT_EQ(ui::greenOf(33023), 128);
-    EXPECT_EQ(ui::blueOf(16761024), 255);
 }
 
 TEST(Window, ClientAndOuterSizesInTwips) {

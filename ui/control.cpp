@@ -1,6 +1,6 @@
 #include "ui/control.h"
 
-#include "ui/qt_convert.h"
+#include "detail/qt_convert.h"
 
 #include <QFontInfo>
 #include <QPalette>

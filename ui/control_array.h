@@ -28,9 +28,6 @@ public:
         return *items_[static_cast<std::size_t>(index)];
     }
     int size() const { return static_cast<int>(items_.size()); }
-    bool has(int index) const {
-        return index >= 0 && index < size() && items_[static_cast<std::size_t>(index)] != nullptr;
-    }
 
 private:
     std::vector<std::unique_ptr<T>> items_;

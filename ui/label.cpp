@@ -1,6 +1,6 @@
 #include "ui/label.h"
 
-#include "ui/qt_convert.h"
+#include "detail/qt_convert.h"
 #include "ui/window.h"
 
 #include <QLabel>

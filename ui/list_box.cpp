@@ -1,8 +1,8 @@
 #include "ui/list_box.h"
 
+#include "detail/list_widget.h"
+#include "detail/qt_convert.h"
 #include "ui/cp1251.h"
-#include "ui/detail/list_widget.h"
-#include "ui/qt_convert.h"
 #include "ui/window.h"
 
 #include <algorithm>

@@ -41,7 +41,6 @@ public:
     int listIndex() const { return selected_; }
     void setListIndex(int position);
 
-    bool isSorted() const { return sorted_; }
     const std::vector<std::string>& items() const { return items_; }
 
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }

@@ -1,6 +1,6 @@
 #include "ui/menu_command.h"
 
-#include "ui/qt_convert.h"
+#include "detail/qt_convert.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -39,10 +39,6 @@ void MenuCommand::setEnabled(bool enabled) {
 
 bool MenuCommand::isEnabled() const {
     return action_->isEnabled();
-}
-
-std::string MenuCommand::caption() const {
-    return fromQt(action_->iconText());
 }
 
 void MenuCommand::onClick(std::function<void()> handler) {

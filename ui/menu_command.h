@@ -21,11 +21,7 @@ public:
     bool isVisible() const;
     void setEnabled(bool enabled);
     bool isEnabled() const;
-    // The caption as shown, without its mnemonic marker.
-    std::string caption() const;
     void onClick(std::function<void()> handler);
-
-    QAction* action() const { return action_; }
 
 private:
     QAction* action_;

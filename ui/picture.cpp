@@ -1,6 +1,6 @@
 #include "ui/picture.h"
 
-#include "ui/qt_convert.h"
+#include "detail/qt_convert.h"
 
 #include <QImage>
 
@@ -20,12 +20,5 @@ Picture Picture::filled(int widthPixels, int heightPixels, ColourNumber colour) 
     return fromImage(image);
 }
 
-int Picture::widthPixels() const {
-    return image_ ? image_->width() : 0;
-}
-
-int Picture::heightPixels() const {
-    return image_ ? image_->height() : 0;
-}
 
 } // namespace ui

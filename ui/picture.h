@@ -18,8 +18,6 @@ public:
     static Picture filled(int widthPixels, int heightPixels, ColourNumber colour);
 
     bool isNull() const { return !image_; }
-    int widthPixels() const;
-    int heightPixels() const;
     const QImage* image() const { return image_.get(); }
     bool sharesImageWith(const Picture& other) const { return image_ && image_ == other.image_; }
 

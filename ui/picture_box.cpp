@@ -1,6 +1,6 @@
 #include "ui/picture_box.h"
 
-#include "ui/qt_convert.h"
+#include "detail/qt_convert.h"
 #include "ui/window.h"
 
 #include <QAccessible>

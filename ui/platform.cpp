@@ -1,6 +1,6 @@
 #include "ui/platform.h"
 
-#include "ui/qt_convert.h"
+#include "detail/qt_convert.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>

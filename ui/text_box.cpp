@@ -1,7 +1,7 @@
 #include "ui/text_box.h"
 
-#include "ui/qt_convert.h"
-#include "ui/steady_palette.h"
+#include "detail/qt_convert.h"
+#include "detail/steady_palette.h"
 #include "ui/window.h"
 
 #include <QLineEdit>

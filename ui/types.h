@@ -8,17 +8,27 @@ namespace ui {
 // A colour as the program stores it: R + 256*G + 65536*B, red in the low byte.
 using ColourNumber = std::uint32_t;
 
+// A colour's three components, each 0..255.
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+// Joins the components: R + 256*G + 65536*B.
 constexpr ColourNumber colourNumber(int red, int green, int blue) {
     return static_cast<ColourNumber>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int redOf(ColourNumber c) {
-    return static_cast<int>(c & 0xFF);
+constexpr ColourNumber colourNumber(const Rgb& rgb) {
+    return colourNumber(rgb.red, rgb.green, rgb.blue);
 }
-constexpr int greenOf(ColourNumber c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int blueOf(ColourNumber c) {
-    return static_cast<int>((c >> 16) & 0xFF);
+
+// Splits a colour number: red the lowest byte, green the second, blue the third; a fourth byte
+// is ignored.
+constexpr Rgb splitColour(ColourNumber c) {
+    return Rgb{static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+               static_cast<int>((c >> 16) & 0xFF)};
 }
 
 // Sizes and positions are in twips: 1/1440 inch, 15 to a logical pixel.

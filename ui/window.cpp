@@ -1,7 +1,7 @@
 #include "ui/window.h"
 
+#include "detail/qt_convert.h"
 #include "ui/menu_command.h"
-#include "ui/qt_convert.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

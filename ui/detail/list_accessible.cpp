@@ -1,6 +1,6 @@
-#include "ui/detail/list_accessible.h"
+#include "detail/list_accessible.h"
 
-#include "ui/detail/list_widget.h"
+#include "detail/list_widget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,8 +1,8 @@
-#include "ui/detail/list_widget.h"
+#include "detail/list_widget.h"
 
-#include "ui/detail/list_accessible.h"
+#include "detail/list_accessible.h"
+#include "detail/steady_palette.h"
 #include "ui/list_box.h"
-#include "ui/steady_palette.h"
 
 #include <QHash>
 #include <QMouseEvent>

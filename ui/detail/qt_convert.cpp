@@ -1,4 +1,4 @@
-#include "ui/qt_convert.h"
+#include "detail/qt_convert.h"
 
 namespace ui::detail {
 
@@ -11,7 +11,8 @@ std::string fromQt(const QString& text) {
 }
 
 QColor toQColor(ColourNumber colour) {
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+    const Rgb rgb = splitColour(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 ColourNumber fromQColor(const QColor& colour) {
@@ -27,11 +28,6 @@ QFont toQFont(const Font& font) {
 QRect toPixels(const Rect& twips) {
     return QRect(twipsToPixels(twips.left), twipsToPixels(twips.top), twipsToPixels(twips.width),
                  twipsToPixels(twips.height));
-}
-
-Rect toTwips(const QRect& pixels) {
-    return Rect{pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y()), pixelsToTwips(pixels.width()),
-                pixelsToTwips(pixels.height())};
 }
 
 QString escapeMnemonic(const QString& caption) {

@@ -18,7 +18,6 @@ QColor toQColor(ColourNumber colour);
 ColourNumber fromQColor(const QColor& colour);
 QFont toQFont(const Font& font);
 QRect toPixels(const Rect& twips);
-Rect toTwips(const QRect& pixels);
 // "&" in a caption marks a keyboard mnemonic; text that comes from content must show it plainly.
 QString escapeMnemonic(const QString& caption);
 

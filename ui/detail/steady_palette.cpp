@@ -1,4 +1,4 @@
-#include "ui/steady_palette.h"
+#include "detail/steady_palette.h"
 
 #include <QApplication>
 #include <QPalette>

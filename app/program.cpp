@@ -1,7 +1,12 @@
-#include "quiz/program.h"
+#include "app/program.h"
 
+#include "content/content_store.h"
+#include "explain/explanation.h"
+#include "explain/menu_commands.h"
+#include "explain/picture_slots.h"
 #include "explain/picture_window.h"
 #include "quiz/main_window.h"
+#include "settings/settings_record.h"
 #include "settings/settings_window.h"
 #include "ui/platform.h"
 
@@ -13,11 +18,23 @@ namespace keb {
 Program::Program(ui::Platform& platform, content::ContentTable table)
     : platform_(platform), table_(std::move(table)) {}
 
-Program::~Program() = default;
+// The settings window and the procedures go before the quiz window they work on.
+Program::~Program() {
+    closedSettings_.reset();
+    settings_.reset();
+    menu_.reset();
+    explanation_.reset();
+    pictures_.reset();
+    main_.reset();
+}
 
 void Program::start() {
     assert(!main_);
-    main_ = std::make_unique<MainWindow>(*this);
+    main_ = std::make_unique<MainWindow>(*this, defaultRecord());
+    pictures_ = std::make_unique<PictureSlots>(*main_, *this);
+    explanation_ = std::make_unique<Explanation>(*main_, *pictures_);
+    menu_ = std::make_unique<MenuCommands>(*main_, *this);
+    main_->attach(*explanation_, *pictures_);
     main_->Form_Load();
     main_->form.centreOnScreen();
     main_->form.showModeless();
@@ -36,16 +53,17 @@ const content::ContentStore& Program::danni() {
 }
 
 PictureWindow& Program::pictureWindow() {
-    if (!pictures_) {
-        pictures_ = std::make_unique<PictureWindow>(danni());
+    if (!pictureWindow_) {
+        pictureWindow_ = std::make_unique<PictureWindow>(danni());
     }
-    return *pictures_;
+    return *pictureWindow_;
 }
 
 void Program::showSettings() {
     closedSettings_.reset();
     if (!settings_) {
-        settings_ = std::make_unique<SettingsWindow>(*this);
+        settings_ =
+            std::make_unique<SettingsWindow>(*main_, platform_, [this] { settingsClosed(); });
         settings_->Form_Load();
         settings_->form.centreOnScreen();
     }
@@ -66,8 +84,8 @@ void Program::end() {
     }
     ended_ = true;
     settingsClosed();
-    if (pictures_) {
-        pictures_->form.hide();
+    if (pictureWindow_) {
+        pictureWindow_->form.hide();
     }
     if (main_) {
         main_->form.hide();

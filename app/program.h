@@ -1,10 +1,16 @@
 #pragma once
 
-#include "content/content_store.h"
 #include "content/content_table.h"
+#include "explain/picture_windows.h"
+#include "explain/program_commands.h"
+#include "quiz/content_source.h"
 #include "ui/deferred.h"
 
 #include <memory>
+
+namespace content {
+class ContentStore;
+}
 
 namespace ui {
 class Platform;
@@ -12,50 +18,55 @@ class Platform;
 
 namespace keb {
 
+class Explanation;
 class MainWindow;
+class MenuCommands;
+class PictureSlots;
 class PictureWindow;
 class SettingsWindow;
 
 // The running program: owns its windows, creating each on first use and only once, and the
-// content they show. Nothing of it is global, so every test can build a fresh one.
-class Program {
+// content they show, and gives each window what it asks of the others. Nothing of it is global,
+// so every test can build a fresh one.
+class Program : public ContentSource, public PictureWindows, public ProgramCommands {
 public:
     explicit Program(ui::Platform& platform,
                      content::ContentTable table = content::builtinContent());
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-    ~Program();
+    ~Program() override;
 
     // Creates the quiz window, puts the task on screen and shows the window.
     void start();
 
     MainWindow& mainWindow() const;
     // The content store, created on its first read.
-    const content::ContentStore& danni();
-    bool hasContentStore() const { return danni_ != nullptr; }
+    const content::ContentStore& danni() override;
     // The picture store and view, created hidden on first use.
-    PictureWindow& pictureWindow();
-    bool hasPictureWindow() const { return pictures_ != nullptr; }
+    PictureWindow& pictureWindow() override;
+    bool hasPictureWindow() const override { return pictureWindow_ != nullptr; }
 
     // The colour and font window while it is open, else null.
     SettingsWindow* settingsWindow() const { return settings_.get(); }
     // Opens the settings window, or brings the open one to the front.
-    void showSettings();
+    void showSettings() override;
+
+    // Ends the program: every window goes, nothing is asked or saved.
+    void end() override;
+
+private:
     // The settings window has closed: it goes, and the next opening makes a new one.
     void settingsClosed();
 
-    // Ends the program: every window goes, nothing is asked or saved.
-    void end();
-    bool hasEnded() const { return ended_; }
-
-    ui::Platform& platform() const { return platform_; }
-
-private:
     ui::Platform& platform_;
     content::ContentTable table_;
     std::unique_ptr<content::ContentStore> danni_;
+    std::unique_ptr<PictureWindow> pictureWindow_;
+    // The quiz window before the procedures that work on it, so that it outlives them.
     std::unique_ptr<MainWindow> main_;
-    std::unique_ptr<PictureWindow> pictures_;
+    std::unique_ptr<PictureSlots> pictures_;
+    std::unique_ptr<Explanation> explanation_;
+    std::unique_ptr<MenuCommands> menu_;
     std::unique_ptr<SettingsWindow> settings_;
     // A closed settings window waits here for the end of the event that closed it: it closes
     // from inside its own handlers.

@@ -1,0 +1,2 @@
+// Compiled with only the include folders of the layers below explain/: the include must fail.
+#include "explain/explanation.h"
