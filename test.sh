@@ -20,7 +20,7 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON "${flags[@]}"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON -DKEB_BUILD_BENCH=ON "${flags[@]}"
 cmake --build "$build" -j"$jobs"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j"$jobs"

@@ -11,6 +11,7 @@
 //                        runs one measure many times over, for a profiler to watch
 
 #include "app/program.h"
+#include "content/content_store.h"
 #include "explain/picture_window.h"
 #include "quiz/main_window.h"
 #include "settings/settings_window.h"
