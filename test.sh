@@ -14,9 +14,7 @@ flags=()
 if [ "${1:-}" = "--sanitize" ]; then
     build=build/sanitize
     flags=(-DKEB_SANITIZE=ON)
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$(pwd)/tests/asan-suppressions.txt"
-    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    export LSAN_OPTIONS="suppressions=$(pwd)/tests/leak-suppressions.txt:print_suppressions=0"
+    export_sanitizer_options
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)

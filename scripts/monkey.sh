@@ -22,9 +22,7 @@ done
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES $TEST_PACKAGES $DISPLAY_PACKAGES
 if [ "$build" = build/sanitize ]; then
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$(pwd)/tests/asan-suppressions.txt"
-    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    export LSAN_OPTIONS="suppressions=$(pwd)/tests/leak-suppressions.txt:print_suppressions=0"
+    export_sanitizer_options
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON "${flags[@]}" >/dev/null

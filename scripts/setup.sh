@@ -27,6 +27,15 @@ ensure_packages() {
     apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
+# The sanitizer build's options, with the reports from below the program that are passed over.
+export_sanitizer_options() {
+    local tests
+    tests=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests" && pwd)
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$tests/asan-suppressions.txt"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS="suppressions=$tests/leak-suppressions.txt:print_suppressions=0"
+}
+
 # Building and running the quiz, on X11 or Wayland.
 BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-wayland fonts-liberation"
 # The test suite beside: GoogleTest, the desktop-file and package checkers, the X libraries the

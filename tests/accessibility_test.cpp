@@ -95,9 +95,7 @@ TEST(Accessibility, QuizWindowControlsHaveNamesAndRoles) {
 }
 
 TEST(Accessibility, ThumbnailCanBePressedByAssistiveTechnology) {
-    content::ContentTable table = content::builtinContent();
-    table.pictureFlags[1] = "1";
-    Quiz quiz(table);
+    Quiz quiz(test::withPictureFlag(1, "1"));
     quiz.program.pictureWindow().putPicture(1, ui::Picture::filled(20, 20, 255), 300, 300);
     QAccessibleInterface* thumbnail = accessibleOf(quiz.window(), "Grafika_0");
     ASSERT_NE(thumbnail->actionInterface(), nullptr);

@@ -21,6 +21,12 @@ content::ContentTable numberedContent(int left, int right) {
     return content::builtinContentWith(std::move(l), std::move(r));
 }
 
+content::ContentTable withPictureFlag(int n, const std::string& flag) {
+    content::ContentTable table = content::builtinContent();
+    table.pictureFlags[static_cast<std::size_t>(n)] = flag;
+    return table;
+}
+
 namespace {
 
 // The Windows-1251 code page from byte 0xC0 on: the Cyrillic capitals, then the small letters.

@@ -43,9 +43,7 @@ TEST(Menu, ColorTwiceMakesOneSettingsWindow) {
 }
 
 TEST(Menu, ExitWithEveryWindowOpenEndsTheProgram) {
-    content::ContentTable table = content::builtinContent();
-    table.pictureFlags[1] = "1";
-    Quiz quiz(table);
+    Quiz quiz(test::withPictureFlag(1, "1"));
     quiz.program.pictureWindow().putPicture(1, ui::Picture::filled(20, 20, 255), 300, 300);
     quiz.clickThumbnail();
     quiz.menu("Cwqt");

@@ -13,12 +13,6 @@ using test::Quiz;
 
 namespace {
 
-content::ContentTable withPictureFlag(int n, const std::string& flag) {
-    content::ContentTable table = content::builtinContent();
-    table.pictureFlags[static_cast<std::size_t>(n)] = flag;
-    return table;
-}
-
 // 200 x 133 pixels (3000 x 2000 twips): a red corner of 40 x 40 on blue.
 ui::Picture cornerPicture() {
     QImage image(200, 133, QImage::Format_RGB32);
@@ -52,7 +46,7 @@ TEST(Pictures, ThumbnailBeforeAnyPhraseWasSelectedDoesNothing) {
 }
 
 TEST(Pictures, APhraseWithAPictureShowsItClippedAndOpensItEnlarged) {
-    Quiz quiz(withPictureFlag(2, "1")); // Айова
+    Quiz quiz(test::withPictureFlag(2, "1")); // Айова
     keb::PictureWindow& store = quiz.program.pictureWindow();
     const ui::Picture picture = cornerPicture();
     store.putPicture(2, picture, 3000, 2000);
@@ -83,7 +77,7 @@ TEST(Pictures, APhraseWithAPictureShowsItClippedAndOpensItEnlarged) {
 }
 
 TEST(Pictures, AClickOnTheSelectedPhraseShowsItsThumbnailAgain) {
-    Quiz quiz(withPictureFlag(2, "1"));
+    Quiz quiz(test::withPictureFlag(2, "1"));
     const ui::Picture picture = cornerPicture();
     quiz.program.pictureWindow().putPicture(2, picture, 3000, 2000);
     quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
@@ -97,7 +91,7 @@ TEST(Pictures, AClickOnTheSelectedPhraseShowsItsThumbnailAgain) {
 }
 
 TEST(Pictures, AnAnswerSelectionOrAnExplanationHidesTheView) {
-    Quiz quiz(withPictureFlag(2, "1"));
+    Quiz quiz(test::withPictureFlag(2, "1"));
     quiz.program.pictureWindow().putPicture(2, cornerPicture(), 3000, 2000);
     quiz.enterPair(1, 1);
     quiz.enterPair(2, 2);
@@ -117,7 +111,7 @@ TEST(Pictures, AnAnswerSelectionOrAnExplanationHidesTheView) {
 }
 
 TEST(Pictures, ANegativeFlagShowsTheThumbnailButOpensNothing) {
-    Quiz quiz(withPictureFlag(2, "-1"));
+    Quiz quiz(test::withPictureFlag(2, "-1"));
     const ui::Picture picture = cornerPicture();
     quiz.program.pictureWindow().putPicture(2, picture, 3000, 2000);
     quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
@@ -130,7 +124,7 @@ TEST(Pictures, ANegativeFlagShowsTheThumbnailButOpensNothing) {
 // program: the phrase shows the blank picture and its thumbnail opens nothing.
 TEST(Pictures, BadFlagsShowTheBlankPicture) {
     for (const char* flag : {"abc", "", "2x"}) {
-        Quiz quiz(withPictureFlag(2, flag));
+        Quiz quiz(test::withPictureFlag(2, flag));
         quiz.program.pictureWindow().putPicture(2, cornerPicture(), 3000, 2000);
         quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
         EXPECT_TRUE(quiz.main().Grafika[0].picture().isNull()) << flag;
@@ -138,7 +132,7 @@ TEST(Pictures, BadFlagsShowTheBlankPicture) {
         EXPECT_EQ(pictureWindowShown(quiz), std::string(flag) == "2x") << flag;
         EXPECT_EQ(quiz.platform.endCount, 0);
     }
-    Quiz quiz(withPictureFlag(31, "1")); // Ню Джърси: no slot above 30
+    Quiz quiz(test::withPictureFlag(31, "1")); // Ню Джърси: no slot above 30
     quiz.clickItem("Slowo_0", QStringLiteral("Ню Джърси"));
     EXPECT_TRUE(quiz.main().Grafika[0].picture().isNull());
     quiz.clickThumbnail();

@@ -67,9 +67,7 @@ TEST(ScreenPlacement, TheColourWindowIsCentred) {
 }
 
 TEST(ScreenPlacement, APictureLargerThanTheScreenOpensWithItsCornerOnIt) {
-    content::ContentTable table = content::builtinContent();
-    table.pictureFlags[1] = "1";
-    Quiz quiz(table);
+    Quiz quiz(test::withPictureFlag(1, "1"));
     // 1200 x 900 pixels: larger than either screen.
     quiz.program.pictureWindow().putPicture(1, ui::Picture::filled(1200, 900, 255), 18000, 13500);
     quiz.clickThumbnail();

@@ -20,5 +20,4 @@ Picture Picture::filled(int widthPixels, int heightPixels, ColourNumber colour) 
     return fromImage(image);
 }
 
-
 } // namespace ui

@@ -74,11 +74,18 @@ int menuHeight(const QMainWindow* w) {
     return bar && !bar->isHidden() ? bar->sizeHint().height() : 0;
 }
 
-} // namespace
+QRect availableScreen(const QWidget* w) {
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
 
+// Whether a window may choose its own place on the screen: not where the compositor places
+// every window.
 bool canPlaceWindows() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
+
+} // namespace
 
 Window::Window(const std::string& objectName, WindowStyle style, const Font& font)
     : form_(new FormWidget(*this)) {
@@ -229,15 +236,6 @@ void Window::centreOnScreen() {
     placeCentred();
 }
 
-namespace {
-
-QRect availableScreen(const QWidget* w) {
-    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
-
-} // namespace
-
 // Centred on the screen's free area when the window fits it; where it does not, its top-left
 // corner, and with it the caption and the menu bar, stays on the screen.
 void Window::placeCentred() {
@@ -288,9 +286,7 @@ bool Window::isVisible() const {
 }
 
 void Window::bringToFront() {
-    form_->show();
-    frameMayHaveChanged();
-    keepTopLeftOnScreen();
+    showModeless();
     form_->raise();
     form_->activateWindow();
 }

@@ -20,12 +20,9 @@ enum class WindowStyle {
     FixedTool,   // the same with the small caption of a tool window
 };
 
-// Whether a window may choose its own place on the screen. On Wayland the compositor places
-// every window, and the outer size counts the frame the toolkit draws there itself.
-bool canPlaceWindows();
-
 // A top-level window: its client area holds the controls, placed in twips; a menu bar, when it
-// has commands, stands above the client area.
+// has commands, stands above the client area. On Wayland the compositor places every window, and
+// the outer size counts the frame the toolkit draws there itself.
 class Window {
 public:
     // The window's default font comes first, so that the menu bar is measured in it.
