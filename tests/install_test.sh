@@ -34,7 +34,7 @@ deb=$(ls "$scratch"/package/*.deb)
 dpkg-deb -x "$deb" "$scratch/root"
 expect_files "$scratch/root"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-translations-l10n; do
     grep -q "$dep" <<<"$depends" || fail "the package does not depend on $dep: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "the package is not in section education"

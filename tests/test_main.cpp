@@ -1,3 +1,5 @@
+#include "ui/language.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -101,5 +103,6 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::speakBulgarian(); // as the program does
     return RUN_ALL_TESTS();
 }

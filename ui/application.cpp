@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include "ui/language.h"
+
 #include <QApplication>
 
 namespace ui {
@@ -11,6 +13,7 @@ Application::Application(int& argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("example.keb.KEB"));
     // The program decides itself when it ends: its store windows are hidden, not closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    speakBulgarian();
 }
 
 Application::~Application() = default;
