@@ -84,8 +84,13 @@ void MainWindow::createControls() {
     hidden(dum_N, "dum_N", 0, {0, 240, 615, 1485});
     hidden(dum_N, "dum_N", 1, {7560, 0, 735, 1485});
     hidden(dum_N, "dum_N", 2, {1080, 2400, 615, 1485});
-    list(Slowo, "Slowo", 0, {240, 480, 6105, 2055}, true, true).setToolTip(pointTip);
-    list(Slowo, "Slowo", 1, {6360, 480, 3375, 2055}, true, true).setToolTip(pointTip);
+    // The two phrase lists share their tooltip; a screen reader tells them apart by name.
+    auto& leftList = list(Slowo, "Slowo", 0, {240, 480, 6105, 2055}, true, true);
+    leftList.setToolTip(pointTip);
+    leftList.setAccessibleName("Изрази от лявото поле");
+    auto& rightList = list(Slowo, "Slowo", 1, {6360, 480, 3375, 2055}, true, true);
+    rightList.setToolTip(pointTip);
+    rightList.setAccessibleName("Изрази от дясното поле");
     list(Slowo, "Slowo", 2, {840, 2640, 9375, 1485}, false, true)
         .setToolTip("Набор от вече въведени отговори");
     hidden(dum_N, "dum_N", 3, {10440, 2520, 615, 1485});
@@ -236,6 +241,9 @@ void MainWindow::Slowo_Click(int index) {
         Tekusht_nomer = content::leadingWhole(dum_N[2].item(position));
         pictures_->Pokaji_grafika(Tekusht_nomer);
         showAnswerCheck(position);
+        if (Prowerka[1].isVisible()) {
+            form.announce(Prowerka[1].text()); // heard after the answer itself
+        }
         break;
     default:
         break;
@@ -251,7 +259,11 @@ void MainWindow::dum_N_Click(int index) {
 }
 
 void MainWindow::Uprawl_Click(int index) {
+    const bool couldEvaluate = Uprawl[2].isEnabled();
     Razreshi_ocenka();
+    if (!couldEvaluate && Uprawl[2].isEnabled()) {
+        form.announce("Бутонът „Оцени“ е достъпен");
+    }
     switch (index) {
     case 0:
         Wywedi_dwoika();
@@ -278,12 +290,14 @@ void MainWindow::Uprawl_Click(int index) {
                 return;
             }
             explanations_->Obqsni_izbor();
+            form.announce(Prowerka[0].text());
             Uprawl[3].setEnabled(false);
         } else {
             if (Slowo[2].listIndex() < 0) {
                 return;
             }
             explanations_->Obqsni_otgowor();
+            form.announce(Prowerka[0].text());
             Uprawl[2].setEnabled(false);
         }
         break;
@@ -333,6 +347,7 @@ void MainWindow::Opredeli_ostawashti() {
     const int left = Slowo[0].count();
     const int right = Slowo[1].count();
     Ndapis->setCaption("Остават: " + decimal(left < right ? left : right));
+    form.announce(Ndapis->caption());
 }
 
 void MainWindow::Oceni_testa() {
@@ -349,11 +364,15 @@ void MainWindow::Oceni_testa() {
     Uprawl[0].setEnabled(false);
     Uprawl[1].setEnabled(false);
     Ndapis->setCaption("Верни: " + decimal(score) + "%");
+    form.announce(Ndapis->caption());
     if (Slowo[2].count() > 0) {
         Slowo[2].setListIndex(0);
         showAnswerCheck(0);
     }
     Prowerka[1].setVisible(true);
+    if (Slowo[2].count() > 0) {
+        form.announce(Prowerka[1].text());
+    }
 }
 
 void MainWindow::showAnswerCheck(int position) {

@@ -230,6 +230,7 @@ void SettingsWindow::Option1_Click(int index) {
     }
     currentColour = sliderColour();
     Otdelni_Update();
+    form.announce(Label_Cv[3].caption());
 }
 
 ui::ColourNumber SettingsWindow::sliderColour() const {
@@ -242,6 +243,8 @@ void SettingsWindow::Slider1_Scroll(int index) {
     currentColour = sliderColour();
     items.setItem(colourItem(target), decimal(currentColour));
     Otdelni_Update();
+    // The slider says its own value; the colour it makes is heard after it.
+    form.announce(Label_Cv[3].caption());
 }
 
 void SettingsWindow::Otdelni_Update() {

@@ -55,8 +55,8 @@ void expectAllCovered(QWidget* client, const std::vector<Expected>& controls) {
 TEST(Accessibility, QuizWindowControlsHaveNamesAndRoles) {
     Quiz quiz;
     const std::vector<Expected> controls{
-        {"Slowo_0", QAccessible::List, "Посочете елемента в релацията"},
-        {"Slowo_1", QAccessible::List, "Посочете елемента в релацията"},
+        {"Slowo_0", QAccessible::List, "Изрази от лявото поле"},
+        {"Slowo_1", QAccessible::List, "Изрази от дясното поле"},
         {"Slowo_2", QAccessible::List, "Набор от вече въведени отговори"},
         {"Uprawl_0", QAccessible::Button, "Избрах"},
         {"Uprawl_1", QAccessible::Button, "Върни"},
@@ -77,6 +77,9 @@ TEST(Accessibility, QuizWindowControlsHaveNamesAndRoles) {
     EXPECT_TRUE(left->child(0)->state().selected);
     EXPECT_EQ(accessibleOf(quiz.window(), "Uprawl_3")->text(QAccessible::Description),
               QStringLiteral("Дава обяснения"));
+    // The phrase lists keep their one tooltip, and are told apart by name.
+    EXPECT_EQ(accessibleOf(quiz.window(), "Slowo_1")->text(QAccessible::Description),
+              QStringLiteral("Посочете елемента в релацията"));
     EXPECT_TRUE(accessibleOf(quiz.window(), "Uprawl_2")->state().disabled);
     EXPECT_TRUE(accessibleOf(quiz.window(), "Prowerka_0")->state().readOnly);
 

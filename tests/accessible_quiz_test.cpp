@@ -9,11 +9,13 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTest>
 #include <cstddef>
 #include <gtest/gtest.h>
+#include <limits>
 
 using test::Quiz;
 
@@ -216,4 +218,143 @@ TEST(AccessibleQuiz, AnOptionButtonsToggleIsAClick) {
     QWidget* option = s->findChild<QWidget*>("Option1_2");
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     EXPECT_EQ(settings->Slider1[0].value(), 8);
+}
+
+namespace {
+
+// What the learner sees in a window, for telling whether a call changed anything.
+QStringList seen(QWidget* window) {
+    QStringList state;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (!a) {
+            continue;
+        }
+        state << w->objectName() + "|" + a->text(QAccessible::Name) + "|" +
+                     a->text(QAccessible::Value) + "|" + QString::number(w->isEnabled()) + "|" +
+                     QString::number(w->isVisible());
+        if (auto* list = qobject_cast<QListWidget*>(w)) {
+            state << QString::number(list->currentRow()) + "/" + QString::number(list->count());
+        }
+        if (QAccessibleValueInterface* value = a->valueInterface()) {
+            state << value->currentValue().toString();
+        }
+    }
+    return state;
+}
+
+const int kBadNumbers[] = {-1, -2, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+                           1000000};
+
+// Every method of every interface of the object, with arguments out of every range.
+void callWithBadArguments(QAccessibleInterface* a) {
+    a->childAt(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    // The bridge passes on no negative child index.
+    for (int n : {a->childCount(), std::numeric_limits<int>::max()}) {
+        EXPECT_EQ(a->child(n), nullptr);
+    }
+    if (QAccessibleActionInterface* action = a->actionInterface()) {
+        for (const QString& name : {QString(), QStringLiteral("no such action")}) {
+            action->doAction(name);
+            action->keyBindingsForAction(name);
+            action->localizedActionName(name);
+            action->localizedActionDescription(name);
+        }
+    }
+    if (QAccessibleTableInterface* table = a->tableInterface()) {
+        for (int row : kBadNumbers) {
+            for (int column : {0, -1, 1, std::numeric_limits<int>::max()}) {
+                // As the bridge asks it: the cell's extents, whether or not there is a cell.
+                QAccessibleInterface* cell = table->cellAt(row, column);
+                ASSERT_NE(cell, nullptr);
+                ASSERT_NE(cell->tableCellInterface(), nullptr);
+                EXPECT_EQ(cell->tableCellInterface()->rowExtent(), 0);
+                EXPECT_EQ(cell->tableCellInterface()->columnExtent(), 0);
+                EXPECT_EQ(a->indexOfChild(cell), -1);
+            }
+            EXPECT_FALSE(table->selectRow(row));
+            EXPECT_FALSE(table->unselectRow(row));
+            EXPECT_FALSE(table->selectColumn(row));
+            EXPECT_FALSE(table->unselectColumn(row));
+            EXPECT_FALSE(table->isRowSelected(row));
+            EXPECT_FALSE(table->isColumnSelected(row));
+            table->rowDescription(row);
+            table->columnDescription(row);
+        }
+    }
+    if (QAccessibleTextInterface* text = a->textInterface()) {
+        for (int n : kBadNumbers) {
+            int start = 0;
+            int end = 0;
+            text->text(n, -n);
+            text->text(0, n);
+            text->attributes(n, &start, &end);
+            text->characterRect(n);
+            text->selection(n, &start, &end);
+            text->removeSelection(n);
+            text->setSelection(n, n, -n);
+            text->addSelection(n, -n);
+            text->setCursorPosition(n);
+            text->scrollToSubstring(n, -n);
+            for (auto boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                                  QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                text->textAtOffset(n, boundary, &start, &end);
+                text->textBeforeOffset(n, boundary, &start, &end);
+                text->textAfterOffset(n, boundary, &start, &end);
+            }
+        }
+        text->offsetAtPoint(QPoint(std::numeric_limits<int>::min(), -1));
+    }
+    if (QAccessibleEditableTextInterface* edit = a->editableTextInterface()) {
+        for (int n : kBadNumbers) {
+            edit->deleteText(n, -n);
+            edit->insertText(n, QStringLiteral("x"));
+            edit->replaceText(n, -n, QStringLiteral("x"));
+        }
+    }
+    if (QAccessibleValueInterface* value = a->valueInterface()) {
+        for (const QVariant& bad : {QVariant(), QVariant(QStringLiteral("no number")),
+                                    QVariant(1e300), QVariant(-1e300)}) {
+            value->setCurrentValue(bad);
+        }
+    }
+}
+
+// The interfaces of the window and of everything in it, list items and menu commands among them.
+void collect(QAccessibleInterface* a, QList<QAccessibleInterface*>& all, int depth = 0) {
+    if (!a || depth > 8 || all.contains(a)) {
+        return;
+    }
+    all << a;
+    for (int i = 0; i < a->childCount(); ++i) {
+        collect(a->child(i), all, depth + 1);
+    }
+}
+
+void expectBadArgumentsRefused(QWidget* window) {
+    const QStringList before = seen(window);
+    QList<QAccessibleInterface*> all;
+    collect(QAccessible::queryAccessibleInterface(window), all);
+    EXPECT_GT(all.size(), 20);
+    for (QAccessibleInterface* a : all) {
+        SCOPED_TRACE(test::fromQ(a->text(QAccessible::Name)));
+        callWithBadArguments(a);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(seen(window), before);
+}
+
+} // namespace
+
+// Any program on the session bus may call the accessibility interfaces: calls that make no sense
+// are answered with nothing, and change nothing.
+TEST(AccessibleQuiz, CallsWithBadArgumentsAreRefusedAndChangeNothing) {
+    Quiz quiz;
+    quiz.enterPair(1, 1);
+    quiz.enterPair(2, 3);
+    expectBadArgumentsRefused(quiz.window());
+    quiz.pressEvaluate();
+    expectBadArgumentsRefused(quiz.window());
+    quiz.menu("Cwqt");
+    expectBadArgumentsRefused(quiz.program.settingsWindow()->form.widget());
 }

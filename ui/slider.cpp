@@ -1,5 +1,6 @@
 #include "ui/slider.h"
 
+#include "detail/guarded_accessible.h"
 #include "detail/qt_convert.h"
 #include "detail/steady_palette.h"
 #include "ui/window.h"
@@ -11,8 +12,18 @@ namespace ui {
 
 using namespace detail;
 
+namespace {
+
+QSlider* makeSlider(QWidget* parent) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    offerNumericValue(slider); // before anything asks for its interface
+    return slider;
+}
+
+} // namespace
+
 Slider::Slider(Window& window, const std::string& objectName, const Rect& twips, Options options)
-    : Control(new QSlider(Qt::Horizontal, window.clientArea()), objectName, twips) {
+    : Control(makeSlider(window.clientArea()), objectName, twips) {
     auto* slider = static_cast<QSlider*>(widget_);
     slider->setRange(options.minimum, options.maximum);
     slider->setSingleStep(options.smallStep);

@@ -1,5 +1,6 @@
 #include "ui/text_box.h"
 
+#include "detail/guarded_accessible.h"
 #include "detail/qt_convert.h"
 #include "detail/steady_palette.h"
 #include "ui/window.h"
@@ -8,6 +9,8 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextDocument>
+#include <QTimer>
 
 namespace ui {
 
@@ -31,6 +34,7 @@ protected:
 QWidget* makeEditor(QWidget* parent, const TextBox::Options& options) {
     if (options.multiLine) {
         auto* edit = new QPlainTextEdit(parent);
+        offerReadOnlyText(edit); // before anything asks for its interface
         edit->setReadOnly(true);
         // Read-only, yet a keyboard user can move through the text.
         edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -42,6 +46,7 @@ QWidget* makeEditor(QWidget* parent, const TextBox::Options& options) {
         return edit;
     }
     auto* edit = new LineBox(parent);
+    offerReadOnlyText(edit);
     edit->setReadOnly(true);
     edit->setAlignment(options.align == Align::Centre ? Qt::AlignCenter
                                                       : Qt::AlignLeft | Qt::AlignVCenter);
@@ -52,10 +57,26 @@ QWidget* makeEditor(QWidget* parent, const TextBox::Options& options) {
 
 TextBox::TextBox(Window& window, const std::string& objectName, const Rect& twips, Options options)
     : Control(makeEditor(window.clientArea(), options), objectName, twips),
-      multiLine_(options.multiLine), mark_(options.mark) {
+      multiLine_(options.multiLine), mark_(options.mark), guard_(std::make_unique<QObject>()) {
     widget_->setVisible(options.visible);
     hideSelection();
+    // The box is read-only: whatever the program did not write into it is undone, once the
+    // writing is over.
+    const auto undo = [this] {
+        if (!writing_) {
+            QTimer::singleShot(0, guard_.get(), [this] { show(); });
+        }
+    };
+    if (multiLine_) {
+        QObject::connect(static_cast<QPlainTextEdit*>(widget_)->document(),
+                         &QTextDocument::contentsChanged, guard_.get(), undo);
+    } else {
+        QObject::connect(static_cast<QLineEdit*>(widget_), &QLineEdit::textChanged, guard_.get(),
+                         undo);
+    }
 }
+
+TextBox::~TextBox() = default;
 
 void TextBox::setBackColor(ColourNumber colour) {
     Control::setBackColor(colour);
@@ -86,13 +107,21 @@ void TextBox::setText(const std::string& text) {
         return; // spares the toolkit laying out and drawing the same text again
     }
     text_ = text;
-    QString shown = toQt(text);
+    show();
+}
+
+void TextBox::show() {
+    writing_ = true;
+    QString shown = toQt(text_);
     if (multiLine_) {
         shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        static_cast<QPlainTextEdit*>(widget_)->setPlainText(shown);
-    } else {
+        if (static_cast<QPlainTextEdit*>(widget_)->toPlainText() != shown) {
+            static_cast<QPlainTextEdit*>(widget_)->setPlainText(shown);
+        }
+    } else if (static_cast<QLineEdit*>(widget_)->text() != shown) {
         static_cast<QLineEdit*>(widget_)->setText(shown);
     }
+    writing_ = false;
 }
 
 std::string TextBox::shownText() const {

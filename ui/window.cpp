@@ -1,5 +1,6 @@
 #include "ui/window.h"
 
+#include "detail/news.h"
 #include "detail/qt_convert.h"
 #include "ui/menu_command.h"
 
@@ -88,7 +89,7 @@ bool canPlaceWindows() {
 } // namespace
 
 Window::Window(const std::string& objectName, WindowStyle style, const Font& font)
-    : form_(new FormWidget(*this)) {
+    : form_(new FormWidget(*this)), news_(new detail::News(form_)) {
     form_->setObjectName(toQt(objectName));
     if (!font.face.empty()) {
         setFont(font);
@@ -289,6 +290,10 @@ void Window::bringToFront() {
     showModeless();
     form_->raise();
     form_->activateWindow();
+}
+
+void Window::announce(const std::string& text) {
+    news_->add(toQt(text));
 }
 
 void Window::onCloseBox(std::function<void()> handler) {

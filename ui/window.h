@@ -14,6 +14,9 @@ namespace ui {
 
 class MenuCommand;
 class FormWidget;
+namespace detail {
+class News;
+}
 
 enum class WindowStyle {
     FixedSingle, // caption, close box, no minimise or maximise box, not resizable
@@ -64,6 +67,11 @@ public:
     bool isVisible() const;
     void bringToFront();
 
+    // Tells a screen reader what the learner's action changed away from the control the learner
+    // is at (a counter, a score, an explanation): it is heard once the action is done, as news
+    // of the control that has the focus in this window. Several in one action are heard together.
+    void announce(const std::string& text);
+
     // Runs when the learner closes the window with its close box; the window then hides.
     void onCloseBox(std::function<void()> handler);
 
@@ -86,6 +94,7 @@ private:
     bool centred_ = false;
     std::array<int, 4> frame_{}; // left, top, right and bottom, in pixels
     std::vector<std::unique_ptr<MenuCommand>> menu_;
+    detail::News* news_; // belongs to the window's widget
 };
 
 } // namespace ui

@@ -92,10 +92,10 @@ public:
     bool isSelected() const override { return isValid() && list_->selectedRow() == index_.row(); }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return 0; }
+    int columnIndex() const override { return isValid() ? 0 : -1; }
     int rowIndex() const override { return isValid() ? index_.row() : -1; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
+    int columnExtent() const override { return isValid() ? 1 : 0; }
+    int rowExtent() const override { return isValid() ? 1 : 0; }
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
@@ -107,11 +107,14 @@ private:
 // table. Selecting a row is a click on it; a row cannot be unselected.
 class ListAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit ListAccessible(ListWidget* list) : QAccessibleWidget(list, QAccessible::List) {}
+    explicit ListAccessible(ListWidget* list)
+        : QAccessibleWidget(list, QAccessible::List),
+          nowhere_(QAccessible::registerAccessibleInterface(new ItemAccessible(list, {}))) {}
     ~ListAccessible() override {
         for (QAccessible::Id id : std::as_const(items_)) {
             QAccessible::deleteAccessibleInterface(id);
         }
+        QAccessible::deleteAccessibleInterface(nowhere_);
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -139,6 +142,9 @@ public:
         return item;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child || !child->isValid()) {
+            return -1;
+        }
         auto* item = const_cast<QAccessibleInterface*>(child);
         const QAccessible::Id id = QAccessible::uniqueId(item);
         for (auto it = items_.cbegin(); it != items_.cend(); ++it) {
@@ -159,8 +165,11 @@ public:
 
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
+    // The toolkit's bridge asks a cell for its extents without looking whether there is one,
+    // so a row or column that is not there gives a cell that is nowhere: invalid, with no extent.
     QAccessibleInterface* cellAt(int row, int column) const override {
-        return column == 0 ? child(row) : nullptr;
+        QAccessibleInterface* cell = column == 0 ? child(row) : nullptr;
+        return cell ? cell : QAccessible::accessibleInterface(nowhere_);
     }
     int selectedCellCount() const override { return selectedRowCount(); }
     QList<QAccessibleInterface*> selectedCells() const override {
@@ -182,7 +191,9 @@ public:
         return row >= 0 ? QList<int>{row} : QList<int>{};
     }
     bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int row) const override { return list() && list()->selectedRow() == row; }
+    bool isRowSelected(int row) const override {
+        return row >= 0 && list() && list()->selectedRow() == row;
+    }
     bool selectRow(int row) override {
         ListWidget* l = list();
         if (!l || !l->isEnabled() || row < 0 || row >= l->count()) {
@@ -225,6 +236,7 @@ private:
     }
 
     mutable QHash<int, QAccessible::Id> items_;
+    QAccessible::Id nowhere_;
 };
 
 QAccessibleInterface* listAccessible(const QString&, QObject* object) {

@@ -4,6 +4,7 @@
 #include "detail/steady_palette.h"
 #include "ui/list_box.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QStaticText>
 #include <QStyleOptionFocusRect>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace ui::detail {
 
@@ -111,6 +113,33 @@ void ListWidget::clickRow(int row) {
 
 int ListWidget::selectedRow() const {
     return owner_.listIndex();
+}
+
+// The toolkit tells assistive technology of the list's focus only once this has run, so the
+// current row's focus follows when the event is done: a screen reader then says which phrase the
+// learner is at, not only which list.
+void ListWidget::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        const int row = currentRow();
+        if (hasFocus() && row >= 0 && QAccessible::isActive()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(row);
+            QAccessible::updateAccessibility(&focus);
+        }
+    });
+}
+
+// The toolkit's list tells of the new current row's focus even where the list has none, which
+// would take a screen reader away from the control the learner is at: only a list with the focus
+// tells it.
+void ListWidget::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (hasFocus()) {
+        QListWidget::currentChanged(current, previous);
+    } else {
+        QAbstractItemView::currentChanged(current,
+                                          previous); // NOLINT(bugprone-parent-virtual-call)
+    }
 }
 
 // A row that became selected is the learner's choice, whoever passed it on; a selection that
