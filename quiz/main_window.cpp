@@ -258,12 +258,17 @@ void MainWindow::dum_N_Click(int index) {
     }
 }
 
+// A screen reader is told when "Оцени" has become available by the press.
 void MainWindow::Uprawl_Click(int index) {
     const bool couldEvaluate = Uprawl[2].isEnabled();
-    Razreshi_ocenka();
+    runCommand(index);
     if (!couldEvaluate && Uprawl[2].isEnabled()) {
         form.announce("Бутонът „Оцени“ е достъпен");
     }
+}
+
+void MainWindow::runCommand(int index) {
+    Razreshi_ocenka();
     switch (index) {
     case 0:
         Wywedi_dwoika();

@@ -87,6 +87,8 @@ public:
 
 private:
     void createControls();
+    // What a command button does.
+    void runCommand(int index);
 
     ContentSource& content_;
     ExplanationProcedures* explanations_ = nullptr;

@@ -29,6 +29,7 @@ void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* target = focused() ? focused() : QApplication::activeWindow();
     ASSERT_NE(target, nullptr);
     QTest::keyClick(target, k, modifiers);
+    test::letEventsRun();
 }
 
 // Tabs forward until the named control has the focus; fails if a round passes without it.
@@ -73,11 +74,20 @@ TEST(Keyboard, TabOrderRunsThroughTheVisibleControls) {
                                   "Uprawl_3", "Grafika_0", "Slowo_0"}));
 }
 
+// A blind learner takes the same test: a screen reader is told of every step (what it is told is
+// checked at the steps that show something new).
 TEST(Keyboard, AWholeTestWithoutAMouse) {
     Quiz quiz;
     const keb::MainWindow& m = quiz.main();
     const auto& danni = quiz.program.danni();
+    test::Heard heard;
     activate(quiz.window());
+    // Entering a list says which list and which phrase is selected in it; the right-hand list
+    // has a name of its own.
+    tabTo("Slowo_1");
+    test::expectHeard(heard, {"focus: Изрази от дясното поле", "focus: Анаполис "}, -2);
+    key(Qt::Key_Down);
+    test::expectHeard(heard, {"focus: Атланта "});
     for (int n = 1; n <= 40; ++n) {
         const int right = n <= 38 ? n : (n == 39 ? 40 : 39); // two wrong answers at the end
         tabTo("Slowo_0");
@@ -85,7 +95,12 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
         tabTo("Slowo_1");
         selectRow(rowOf(m, 1, danni.danni(1)[static_cast<std::size_t>(right - 1)]));
         tabTo("Uprawl_0");
+        heard.take();
         key(n % 2 ? Qt::Key_Space : Qt::Key_Return);
+        // The counter, and once the answers are enough, that "Оцени" may be pressed.
+        const QString counter = QStringLiteral("news: Остават: %1").arg(50 - n) +
+                                (n == 39 ? QStringLiteral(". Бутонът „Оцени“ е достъпен") : "");
+        test::expectHeard(heard, {counter});
     }
     EXPECT_EQ(m.Slowo[2].count(), 40);
     EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 10"));
@@ -103,17 +118,23 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
     key(Qt::Key_Space);
 
     tabTo("Uprawl_2");
+    heard.take();
     key(Qt::Key_Return);
     EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 78%"));
+    // The focus goes to the first answer, which is heard with the score and its check.
+    test::expectHeard(heard, {"focus: Айдахо Бойзи ", "news: Верни: 78%. ДА"}, -2);
     EXPECT_FALSE(m.Uprawl[0].isEnabled());
 
     // The explanations, answer by answer.
     tabTo("Slowo_2");
     selectRow(38);
     EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
+    test::expectHeard(heard, {"focus: Род Айлънд Бисмарк ", "news: НЕ"}, -2);
     tabTo("Uprawl_3");
+    heard.take();
     key(Qt::Key_Space);
     EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Род Айлънд\" е във връзка с \"Провидънс \"");
+    test::expectHeard(heard, {"news: \"Род Айлънд\" е във връзка с \"Провидънс \""});
     tabTo("Slowo_2");
     key(Qt::Key_Home);
     EXPECT_EQ(m.Prowerka[1].text(), "ДА");
@@ -124,6 +145,7 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
 
 TEST(Keyboard, SettingsWindowWithoutAMouse) {
     Quiz quiz;
+    test::Heard heard;
     activate(quiz.window());
     key(Qt::Key_C, Qt::AltModifier); // "Color"
     keb::SettingsWindow* settings = quiz.program.settingsWindow();
@@ -134,9 +156,12 @@ TEST(Keyboard, SettingsWindowWithoutAMouse) {
     key(Qt::Key_Home);
     key(Qt::Key_Tab);
     ASSERT_EQ(focusedName(), QStringLiteral("Slider1_1"));
+    heard.take();
     key(Qt::Key_End);
     EXPECT_EQ(quiz.main().Cweta[0].item(3), "65280");
     EXPECT_EQ(settings->Label_Cv[3].caption(), "Цвят в 10/16-тичен код = 65280 /HFF00");
+    // The slider says its value itself; the colour it makes is told after it.
+    test::expectHeard(heard, {"news: Цвят в 10/16-тичен код = 65280 /HFF00"}, -1);
 
     // The option buttons: arrows move the choice within them.
     tabTo("Option1_0");

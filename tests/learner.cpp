@@ -1,11 +1,15 @@
 #include "learner.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -32,6 +36,76 @@ Quiz::Quiz(content::ContentTable table) : program(platform, std::move(table)) {
 
 QWidget* Quiz::window() const {
     return main().form.widget();
+}
+
+namespace {
+
+QStringList heardSoFar;
+QAccessible::UpdateHandler heardBefore = nullptr;
+
+void hear(QAccessibleEvent* event) {
+    QAccessibleInterface* a = event->accessibleInterface();
+    if (!a) {
+        return;
+    }
+    if (event->type() == QAccessible::Focus) {
+        heardSoFar << "focus: " + a->text(QAccessible::Name);
+    } else if (event->type() == QAccessible::ObjectShow && a->role() == QAccessible::Notification) {
+        heardSoFar << "news: " + a->text(QAccessible::Name);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Turns assistive technology on or off for the session, as a screen reader does when it starts
+// and stops: the toolkit's bridge follows.
+bool setAssistiveTechnology(bool on) {
+    return QProcess::execute(QStringLiteral("dbus-send"),
+                             {"--session", "--dest=org.a11y.Bus", "--type=method_call",
+                              "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                              "string:org.a11y.Status", "string:ScreenReaderEnabled",
+                              on ? "variant:boolean:true" : "variant:boolean:false"}) == 0;
+}
+
+} // namespace
+
+Heard::Heard() : listening_(false) {
+    if (platform() != "offscreen") {
+        const bool on = setAssistiveTechnology(true);
+        listening_ = on && QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000);
+        [&] { ASSERT_TRUE(listening_) << "the accessibility bridge did not come on"; }();
+    }
+    heardSoFar.clear();
+    heardBefore = QAccessible::installUpdateHandler(hear);
+}
+
+Heard::~Heard() {
+    QAccessible::installUpdateHandler(heardBefore);
+    if (listening_) {
+        setAssistiveTechnology(false);
+    }
+}
+
+QStringList Heard::take() {
+    letEventsRun();
+    return std::exchange(heardSoFar, {});
+}
+
+void letEventsRun() {
+    for (int turn = 0; turn < 3; ++turn) {
+        QCoreApplication::processEvents();
+    }
+}
+
+void expectHeard(Heard& heard, const QStringList& expected, int from) {
+    QStringList told = heard.take();
+    if (!heard.listening()) {
+        return;
+    }
+    told = told.mid(from < 0 ? std::max<qsizetype>(0, told.size() + from) : from);
+    EXPECT_EQ(told, expected);
 }
 
 QListWidget* listIn(QWidget* window, const char* name) {

@@ -72,6 +72,32 @@ public:
     mutable keb::Program program;
 };
 
+// What a screen reader is told while one lives, as the toolkit tells it: each accessible focus
+// ("focus: " and the name, a list's row among them) and each notification shown ("news: " and
+// its text). The toolkit tells only where its accessibility bridge is active: on X11 and Wayland,
+// where the suite turns it on; the headless platform has none, and there nothing is told.
+class Heard {
+public:
+    Heard();
+    ~Heard();
+    Heard(const Heard&) = delete;
+    Heard& operator=(const Heard&) = delete;
+    bool listening() const { return listening_; }
+    // What was told since the last call, once the events waiting have run.
+    QStringList take();
+
+private:
+    bool listening_;
+};
+
+// Runs what the events handled so far posted, as the event loop does between two of the
+// learner's actions.
+void letEventsRun();
+
+// Where anything is told, what was told since the last look, from the given position on (a
+// negative one counts from the end).
+void expectHeard(Heard& heard, const QStringList& expected, int from = 0);
+
 QListWidget* listIn(QWidget* window, const char* name);
 void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {});
 void clickMenu(QWidget* window, const char* actionName);
