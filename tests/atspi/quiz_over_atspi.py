@@ -7,17 +7,27 @@ chooses a size and saves; after each step it reads what a learner would see.
 
     quiz_over_atspi.py PROGRAM
 
+With --orca it is a blind learner instead: a real screen reader (Orca) runs beside the program,
+with a window manager giving the windows the focus as on a desktop, and its speech goes to a log.
+A short whole test is taken by keys alone (Tab, arrows, Space), and after each step the log must
+hold what a sighted learner would see there: the phrase, the counter, the score, "ДА" and "НЕ",
+the explanation, a slider's colour.
+
+    quiz_over_atspi.py --orca PROGRAM
+
 Needs an X display and a session bus in the environment; the accessibility bus is started
 through the session bus.
 """
 
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 PAIRS = [
     ("Айдахо", "Бойзи "), ("Айова", "Де Мойн "), ("Алабама", "Монгомъри "),
@@ -118,8 +128,8 @@ def selected_rows(list_node):
 
 
 class Quiz:
-    def __init__(self, program):
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    def __init__(self, program, env=None):
+        env = dict(env or os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.process = subprocess.Popen([program], env=env, stderr=subprocess.PIPE)
         self.app = None
         wait_for(self._registered, "the program on the accessibility bus", 20)
@@ -215,23 +225,188 @@ def whole_quiz(program):
 
     # Exit ends the program, with nothing on its standard error.
     act(find(quiz.main, pyatspi.ROLE_MENU_ITEM, "Exit"), "Press")
+    quiz.ended_cleanly()
+
+
+def _ended_cleanly(quiz):
     status = quiz.process.wait(timeout=30)
     errors = quiz.process.stderr.read().decode(errors="replace")
     expect(status == 0, "the program ended with status %d" % status)
     expect(errors == "", "the program wrote on standard error:\n" + errors)
 
 
+Quiz.ended_cleanly = _ended_cleanly
+
+
+# The screen reader's part: the packages it needs, its speech log, and the keys.
+SCREEN_READER_PACKAGES = {"orca": "orca", "openbox": "openbox",
+                          "speech-dispatcher": "speech-dispatcher"}
+SPEECH_LOG_HOOK = """import logging
+_log = logging.FileHandler(%r, encoding="utf-8")
+_log.setFormatter(logging.Formatter("%%(message)s"))
+logging.getLogger("speech").addHandler(_log)
+"""
+# A speech server of the test's own, whose output goes nowhere, with a Bulgarian default.
+SPEECH_SERVER_CONF = """AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+DefaultLanguage "bg"
+"""
+KEYS = {"Tab": 0xff09, "ShiftTab": 0xfe20, "Down": 0xff54, "Right": 0xff53, "Home": 0xff50,
+        "End": 0xff57, "Space": 0x20, "Escape": 0xff1b}
+MODIFIED = {"Alt+C": (64, 54), "Ctrl+Q": (37, 24)}  # the virtual X server's key codes
+
+
+class Listener:
+    """Orca beside the program, its speech written to a log that the steps read."""
+
+    def __init__(self, folder):
+        for command, package in SCREEN_READER_PACKAGES.items():
+            expect(shutil.which(command), "%s is not installed (Debian package %s)"
+                   % (command, package))
+        # The desktop session's services reach the display, as a desktop's do.
+        bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        reach = {k: os.environ[k] for k in ("DISPLAY", "XDG_RUNTIME_DIR") if k in os.environ}
+        bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                      "UpdateActivationEnvironment", GLib.Variant("(a{ss})", (reach,)), None,
+                      Gio.DBusCallFlags.NONE, -1, None)
+        self.log = os.path.join(folder, "speech.log")
+        prefs = os.path.join(folder, "orca")
+        config = os.path.join(folder, "config", "speech-dispatcher")
+        os.makedirs(prefs)
+        os.makedirs(config)
+        with open(os.path.join(prefs, "orca-customizations.py"), "w") as hook:
+            hook.write(SPEECH_LOG_HOOK % self.log)
+        with open(os.path.join(config, "speechd.conf"), "w") as conf:
+            conf.write(SPEECH_SERVER_CONF)
+        self.env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(folder, "config"))
+        self.processes = [subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+        self.processes.append(subprocess.Popen(
+            ["orca", "--replace", "-u", prefs, "-d", "braille", "-d", "main-window"],
+            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.read = 0
+        self.hear("Screen reader on", 30)
+
+    def spoken(self):
+        try:
+            with open(self.log, encoding="utf-8") as log:
+                return [line.strip() for line in log if line.startswith("SPEECH OUTPUT")]
+        except FileNotFoundError:
+            return []
+
+    def hear(self, words, seconds=10.0):
+        """Waits until the screen reader says the words, after what it was last heard saying."""
+        found = []
+
+        def said():
+            lines = self.spoken()
+            for i in range(self.read, len(lines)):
+                if words in lines[i]:
+                    found.append(lines[i])
+                    self.read = i + 1
+                    return True
+            return False
+        try:
+            wait_for(said, "the screen reader to say %r" % words, seconds)
+        except Failure:
+            raise Failure("the screen reader did not say %r; it said:\n  %s"
+                          % (words, "\n  ".join(self.spoken()[self.read:]))) from None
+        print("heard:", found[0])
+        return found[0]
+
+    def press(self, *names):
+        for name in names:
+            if name in MODIFIED:
+                modifier, key = MODIFIED[name]
+                pyatspi.Registry.generateKeyboardEvent(modifier, None, pyatspi.KEY_PRESS)
+                pyatspi.Registry.generateKeyboardEvent(key, None, pyatspi.KEY_PRESSRELEASE)
+                pyatspi.Registry.generateKeyboardEvent(modifier, None, pyatspi.KEY_RELEASE)
+            else:
+                pyatspi.Registry.generateKeyboardEvent(KEYS[name], None, pyatspi.KEY_SYM)
+            time.sleep(0.15)
+
+    def stop(self):
+        for process in reversed(self.processes):
+            process.kill()
+            process.wait()
+
+
+def heard_quiz(program):
+    with tempfile.TemporaryDirectory() as folder:
+        orca = Listener(folder)
+        try:
+            quiz = Quiz(program, orca.env)
+            blind_learner(quiz, orca)
+        finally:
+            orca.stop()
+
+
+def blind_learner(quiz, orca):
+    # The window opens at the state list, and its selected phrase is said.
+    orca.hear("Изрази от лявото поле", 20)
+    orca.hear("Айдахо")
+    # The first answer right: "Бойзи " is the fifth capital.
+    orca.press("Tab")
+    orca.hear("Изрази от дясното поле")
+    orca.press("Home", "Down", "Down", "Down", "Down")
+    orca.hear("Бойзи")
+    orca.press("Tab", "Tab")
+    orca.hear("Избрах")
+    orca.press("Space")
+    orca.hear("Остават: 49")
+    # Thirty-seven more, each the first state with the first capital left.
+    for remaining in range(48, 11, -1):
+        orca.press("ShiftTab", "ShiftTab", "ShiftTab", "Home", "Tab", "Home", "Tab", "Tab",
+                   "Space")
+        orca.hear("Остават: %d" % remaining)
+    # The last answer withdrawn: the counter, and "Оцени" is available.
+    orca.press("ShiftTab", "End")
+    orca.press("Tab", "Tab", "Space")
+    orca.hear("Остават: 13. Бутонът „Оцени“ е достъпен")
+    # The evaluation: the score, and the first answer with its check.
+    orca.press("Tab", "Space")
+    expect("ДА" in orca.hear("Верни: "), "the first answer is heard right")
+    orca.press("Down")
+    orca.hear("НЕ")
+    # The explanation of the answer selected.
+    orca.press("Tab", "Tab")
+    orca.hear("Обясни")
+    orca.press("Space")
+    orca.hear("е във връзка с")
+    # The colour window: a slider moved is heard with the colour it makes; Escape closes it.
+    orca.press("Alt+C")
+    orca.hear("Формиране на цвят/избор на шрифт")
+    for _ in range(12):
+        orca.press("Tab")
+        if any("червената съставка" in line for line in orca.spoken()[orca.read:]):
+            break
+    orca.hear("червената съставка")
+    orca.press("Right")
+    orca.hear("Цвят в 10/16-тичен код = ")
+    orca.press("Escape")
+    orca.hear("KEB")
+    orca.press("Ctrl+Q")
+    quiz.ended_cleanly()
+
+
 def main():
-    if len(sys.argv) != 2:
+    arguments = sys.argv[1:]
+    orca = arguments[:1] == ["--orca"]
+    if orca:
+        arguments = arguments[1:]
+    if len(arguments) != 1:
         print(__doc__, file=sys.stderr)
         return 2
     try:
-        whole_quiz(sys.argv[1])
+        (heard_quiz if orca else whole_quiz)(arguments[0])
     except Failure as failure:
         print("FAILED: " + str(failure), file=sys.stderr)
         return 1
-    print("A whole quiz and the colour window through the accessibility bus: every step as "
-          "expected.")
+    if orca:
+        print("A test taken by keys with a screen reader: every step heard as expected.")
+    else:
+        print("A whole quiz and the colour window through the accessibility bus: every step as "
+              "expected.")
     return 0
 
 
