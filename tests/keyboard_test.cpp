@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSlider>
 #include <QTest>
 #include <algorithm>
@@ -29,7 +30,12 @@ void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* target = focused() ? focused() : QApplication::activeWindow();
     ASSERT_NE(target, nullptr);
     QTest::keyClick(target, k, modifiers);
-    test::letEventsRun();
+    // What the key set going runs before the next, as between a learner's keys; not while the
+    // explanation box has the focus: on the headless compositor, which gives no keyboard seat,
+    // the toolkit's Wayland platform fails drawing a text cursor there.
+    if (!qobject_cast<QPlainTextEdit*>(focused())) {
+        test::letEventsRun();
+    }
 }
 
 // Tabs forward until the named control has the focus; fails if a round passes without it.

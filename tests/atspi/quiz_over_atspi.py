@@ -285,6 +285,7 @@ class Listener:
             ["orca", "--replace", "-u", prefs, "-d", "braille", "-d", "main-window"],
             env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.read = 0
+        self.last = 0
         self.hear("Screen reader on", 30)
 
     def spoken(self):
@@ -303,14 +304,15 @@ class Listener:
             for i in range(self.read, len(lines)):
                 if words in lines[i]:
                     found.append(lines[i])
+                    self.last = self.read
                     self.read = i + 1
                     return True
             return False
         try:
             wait_for(said, "the screen reader to say %r" % words, seconds)
         except Failure:
-            raise Failure("the screen reader did not say %r; it said:\n  %s"
-                          % (words, "\n  ".join(self.spoken()[self.read:]))) from None
+            raise Failure("the screen reader did not say %r; since the last step it said:\n  %s"
+                          % (words, "\n  ".join(self.spoken()[self.last:]))) from None
         print("heard:", found[0])
         return found[0]
 

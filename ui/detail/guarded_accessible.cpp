@@ -240,11 +240,22 @@ void install() {
 void offerReadOnlyText(QWidget* box) {
     install();
     box->setProperty(kReadOnlyText, true);
+    forgetEarlyInterface(box);
 }
 
 void offerNumericValue(QWidget* slider) {
     install();
     slider->setProperty(kNumericValue, true);
+    forgetEarlyInterface(slider);
+}
+
+void forgetEarlyInterface(QWidget* widget) {
+    if (!QAccessible::isActive()) {
+        return; // the toolkit makes none while nobody listens
+    }
+    if (QAccessibleInterface* early = QAccessible::queryAccessibleInterface(widget)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
+    }
 }
 
 } // namespace ui::detail

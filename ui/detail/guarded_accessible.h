@@ -19,4 +19,9 @@ void offerReadOnlyText(QWidget* box);
 // anything else as 0.
 void offerNumericValue(QWidget* slider);
 
+// While a widget is being made, the toolkit may meet it as the toolkit's class it derives from,
+// and keep the interface it made then: this one is let go, so that the next one asked for is the
+// program's own. Call it once the widget is made.
+void forgetEarlyInterface(QWidget* widget);
+
 } // namespace ui::detail

@@ -169,7 +169,7 @@ public:
     // so a row or column that is not there gives a cell that is nowhere: invalid, with no extent.
     QAccessibleInterface* cellAt(int row, int column) const override {
         QAccessibleInterface* cell = column == 0 ? child(row) : nullptr;
-        return cell ? cell : QAccessible::accessibleInterface(nowhere_);
+        return cell ? cell : nowhere();
     }
     int selectedCellCount() const override { return selectedRowCount(); }
     QList<QAccessibleInterface*> selectedCells() const override {
@@ -210,6 +210,16 @@ public:
 private:
     ListWidget* list() const { return static_cast<ListWidget*>(widget()); }
 
+    // The cell that is nowhere, made again should the toolkit have let it go.
+    QAccessibleInterface* nowhere() const {
+        QAccessibleInterface* cell = QAccessible::accessibleInterface(nowhere_);
+        if (!cell) {
+            cell = new ItemAccessible(list(), {});
+            nowhere_ = QAccessible::registerAccessibleInterface(cell);
+        }
+        return cell;
+    }
+
     QAccessibleInterface* itemAt(int row) const {
         const auto found = items_.constFind(row);
         if (found == items_.cend()) {
@@ -236,7 +246,7 @@ private:
     }
 
     mutable QHash<int, QAccessible::Id> items_;
-    QAccessible::Id nowhere_;
+    mutable QAccessible::Id nowhere_;
 };
 
 QAccessibleInterface* listAccessible(const QString&, QObject* object) {

@@ -1,5 +1,6 @@
 #include "detail/list_widget.h"
 
+#include "detail/guarded_accessible.h"
 #include "detail/list_accessible.h"
 #include "detail/steady_palette.h"
 #include "ui/list_box.h"
@@ -105,6 +106,7 @@ ListWidget::ListWidget(QWidget* parent, ListBox& owner) : QListWidget(parent), o
             [this](const QItemSelection& selected, const QItemSelection&) {
                 selectionMoved(selected);
             });
+    forgetEarlyInterface(this);
 }
 
 void ListWidget::clickRow(int row) {
