@@ -284,18 +284,20 @@ void callWithBadArguments(QAccessibleInterface* a) {
     }
     if (QAccessibleTextInterface* text = a->textInterface()) {
         for (int n : kBadNumbers) {
+            const int m =
+                n == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -n;
             int start = 0;
             int end = 0;
-            text->text(n, -n);
+            text->text(n, m);
             text->text(0, n);
             text->attributes(n, &start, &end);
             text->characterRect(n);
             text->selection(n, &start, &end);
             text->removeSelection(n);
-            text->setSelection(n, n, -n);
-            text->addSelection(n, -n);
+            text->setSelection(n, n, m);
+            text->addSelection(n, m);
             text->setCursorPosition(n);
-            text->scrollToSubstring(n, -n);
+            text->scrollToSubstring(n, m);
             for (auto boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary,
                                   QAccessible::LineBoundary, QAccessible::NoBoundary}) {
                 text->textAtOffset(n, boundary, &start, &end);
@@ -307,9 +309,11 @@ void callWithBadArguments(QAccessibleInterface* a) {
     }
     if (QAccessibleEditableTextInterface* edit = a->editableTextInterface()) {
         for (int n : kBadNumbers) {
-            edit->deleteText(n, -n);
+            const int m =
+                n == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -n;
+            edit->deleteText(n, m);
             edit->insertText(n, QStringLiteral("x"));
-            edit->replaceText(n, -n, QStringLiteral("x"));
+            edit->replaceText(n, m, QStringLiteral("x"));
         }
     }
     if (QAccessibleValueInterface* value = a->valueInterface()) {
