@@ -9,8 +9,6 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextDocument>
-#include <QTimer>
 
 namespace ui {
 
@@ -57,26 +55,10 @@ QWidget* makeEditor(QWidget* parent, const TextBox::Options& options) {
 
 TextBox::TextBox(Window& window, const std::string& objectName, const Rect& twips, Options options)
     : Control(makeEditor(window.clientArea(), options), objectName, twips),
-      multiLine_(options.multiLine), mark_(options.mark), guard_(std::make_unique<QObject>()) {
+      multiLine_(options.multiLine), mark_(options.mark) {
     widget_->setVisible(options.visible);
     hideSelection();
-    // The box is read-only: whatever the program did not write into it is undone, once the
-    // writing is over.
-    const auto undo = [this] {
-        if (!writing_) {
-            QTimer::singleShot(0, guard_.get(), [this] { show(); });
-        }
-    };
-    if (multiLine_) {
-        QObject::connect(static_cast<QPlainTextEdit*>(widget_)->document(),
-                         &QTextDocument::contentsChanged, guard_.get(), undo);
-    } else {
-        QObject::connect(static_cast<QLineEdit*>(widget_), &QLineEdit::textChanged, guard_.get(),
-                         undo);
-    }
 }
-
-TextBox::~TextBox() = default;
 
 void TextBox::setBackColor(ColourNumber colour) {
     Control::setBackColor(colour);
@@ -107,21 +89,13 @@ void TextBox::setText(const std::string& text) {
         return; // spares the toolkit laying out and drawing the same text again
     }
     text_ = text;
-    show();
-}
-
-void TextBox::show() {
-    writing_ = true;
-    QString shown = toQt(text_);
+    QString shown = toQt(text);
     if (multiLine_) {
         shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        if (static_cast<QPlainTextEdit*>(widget_)->toPlainText() != shown) {
-            static_cast<QPlainTextEdit*>(widget_)->setPlainText(shown);
-        }
-    } else if (static_cast<QLineEdit*>(widget_)->text() != shown) {
+        static_cast<QPlainTextEdit*>(widget_)->setPlainText(shown);
+    } else {
         static_cast<QLineEdit*>(widget_)->setText(shown);
     }
-    writing_ = false;
 }
 
 std::string TextBox::shownText() const {

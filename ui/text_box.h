@@ -2,10 +2,7 @@
 
 #include "ui/control.h"
 
-#include <memory>
 #include <string>
-
-class QObject;
 
 namespace ui {
 
@@ -25,7 +22,6 @@ public:
     };
 
     TextBox(Window& window, const std::string& objectName, const Rect& twips, Options options);
-    ~TextBox() override;
 
     void setText(const std::string& text);
     const std::string& text() const { return text_; }
@@ -37,14 +33,10 @@ public:
 
 private:
     void hideSelection();
-    // Shows the text, unless the box shows it already.
-    void show();
 
     bool multiLine_;
     bool mark_;
     std::string text_;
-    bool writing_ = false;
-    std::unique_ptr<QObject> guard_; // ends the box's connections and waiting work with it
 };
 
 } // namespace ui
