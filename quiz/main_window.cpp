@@ -268,6 +268,12 @@ void MainWindow::Uprawl_Click(int index) {
 }
 
 void MainWindow::runCommand(int index) {
+    // "Оцени" pressed from the keys: the learner goes on in the answers, where the first is
+    // selected and checked. The focus moves there first, as the enabling rule may disable the
+    // pressed button now and would pass the focus on to the next control.
+    if (index == 2 && Uprawl[2].hasFocus() && Slowo[2].count() > 0) {
+        Slowo[2].setFocus();
+    }
     Razreshi_ocenka();
     switch (index) {
     case 0:
@@ -282,11 +288,6 @@ void MainWindow::runCommand(int index) {
         }
         Oceni_testa();
         Uprawl[3].setEnabled(true);
-        // The pressed button is disabled now; the learner goes on in the answers, where the
-        // first is selected and checked.
-        if (Uprawl[2].hasFocus()) {
-            Slowo[2].setFocus();
-        }
         Uprawl[2].setEnabled(false);
         break;
     case 3:

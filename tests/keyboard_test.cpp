@@ -149,6 +149,27 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
     EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Айдахо\" е във връзка с \"Бойзи \"");
 }
 
+// 38 answers make "Оцени" available; a withdrawal leaves it so, though 37 are too few for the
+// rule, which disables it again when it is pressed: the evaluation still runs, and the focus goes
+// to the answers, not to the control after the button.
+TEST(Keyboard, EvaluatingRightAfterAWithdrawalGoesOnInTheAnswers) {
+    Quiz quiz;
+    const keb::MainWindow& m = quiz.main();
+    activate(quiz.window());
+    for (int n = 1; n <= 38; ++n) {
+        quiz.enterPair(n, n);
+    }
+    quiz.clickItem("Slowo_2", 37);
+    quiz.pressWithdraw();
+    ASSERT_EQ(m.Slowo[2].count(), 37);
+    ASSERT_TRUE(m.Uprawl[2].isEnabled());
+    tabTo("Uprawl_2");
+    key(Qt::Key_Space);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 74%"));
+    EXPECT_EQ(focusedName(), QStringLiteral("Slowo_2"));
+    EXPECT_EQ(m.Slowo[2].listIndex(), 0);
+}
+
 TEST(Keyboard, SettingsWindowWithoutAMouse) {
     Quiz quiz;
     test::Heard heard;
