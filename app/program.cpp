@@ -2,10 +2,10 @@
 
 #include "content/content_store.h"
 #include "explain/explanation.h"
-#include "explain/menu_commands.h"
 #include "explain/picture_slots.h"
 #include "explain/picture_window.h"
 #include "quiz/main_window.h"
+#include "quiz/quiz_view.h"
 #include "settings/settings_record.h"
 #include "settings/settings_window.h"
 #include "ui/platform.h"
@@ -18,26 +18,17 @@ namespace keb {
 Program::Program(ui::Platform& platform, content::ContentTable table)
     : platform_(platform), table_(std::move(table)) {}
 
-// The settings window and the procedures go before the quiz window they work on.
-Program::~Program() {
-    closedSettings_.reset();
-    settings_.reset();
-    menu_.reset();
-    explanation_.reset();
-    pictures_.reset();
-    main_.reset();
-}
+Program::~Program() = default;
 
 void Program::start() {
     assert(!main_);
-    main_ = std::make_unique<MainWindow>(*this, defaultRecord());
-    pictures_ = std::make_unique<PictureSlots>(*main_, *this);
-    explanation_ = std::make_unique<Explanation>(*main_, *pictures_);
-    menu_ = std::make_unique<MenuCommands>(*main_, *this);
-    main_->attach(*explanation_, *pictures_);
+    main_ = std::make_unique<MainWindow>(*this, *this, defaultRecord(), [this](QuizView& view) {
+        auto pictures = std::make_unique<PictureSlots>(view, *this, *this);
+        auto explanations = std::make_unique<Explanation>(view, *this, *pictures);
+        return MainWindow::Procedures{std::move(pictures), std::move(explanations)};
+    });
     main_->Form_Load();
-    main_->form.centreOnScreen();
-    main_->form.showModeless();
+    main_->show();
 }
 
 MainWindow& Program::mainWindow() const {
@@ -88,7 +79,7 @@ void Program::end() {
         pictureWindow_->form.hide();
     }
     if (main_) {
-        main_->form.hide();
+        main_->hide();
     }
     platform_.endProcess();
 }

@@ -2,8 +2,8 @@
 
 #include "content/content_table.h"
 #include "explain/picture_windows.h"
-#include "explain/program_commands.h"
 #include "quiz/content_source.h"
+#include "quiz/program_commands.h"
 #include "ui/deferred.h"
 
 #include <memory>
@@ -18,10 +18,7 @@ class Platform;
 
 namespace keb {
 
-class Explanation;
 class MainWindow;
-class MenuCommands;
-class PictureSlots;
 class PictureWindow;
 class SettingsWindow;
 
@@ -58,15 +55,13 @@ private:
     // The settings window has closed: it goes, and the next opening makes a new one.
     void settingsClosed();
 
+    // Each member is made after, and so goes before, those it works on: the windows before the
+    // content, the settings window before the quiz window it sets.
     ui::Platform& platform_;
     content::ContentTable table_;
     std::unique_ptr<content::ContentStore> danni_;
     std::unique_ptr<PictureWindow> pictureWindow_;
-    // The quiz window before the procedures that work on it, so that it outlives them.
     std::unique_ptr<MainWindow> main_;
-    std::unique_ptr<PictureSlots> pictures_;
-    std::unique_ptr<Explanation> explanation_;
-    std::unique_ptr<MenuCommands> menu_;
     std::unique_ptr<SettingsWindow> settings_;
     // A closed settings window waits here for the end of the event that closed it: it closes
     // from inside its own handlers.

@@ -10,16 +10,12 @@
 //   keb_bench --repeat startup|actions
 //                        runs one measure many times over, for a profiler to watch
 
-#include "app/program.h"
-#include "content/content_store.h"
-#include "explain/picture_window.h"
-#include "quiz/main_window.h"
-#include "settings/settings_window.h"
-#include "ui/platform.h"
+#include "colour_window.h"
+#include "memory.h"
+#include "quiz.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,19 +31,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <malloc.h>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-class QuietPlatform : public ui::Platform {
-public:
-    void endProcess() override {}
-    std::vector<std::string> fontFamilies() const override { return {"Liberation Serif"}; }
-};
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -65,16 +53,7 @@ void settle() {
 }
 
 content::ContentTable pairs(int n) {
-    if (n == 50) {
-        return content::builtinContent();
-    }
-    std::vector<std::string> left;
-    std::vector<std::string> right;
-    for (int i = 1; i <= n; ++i) {
-        left.push_back("Щат " + std::to_string(i));
-        right.push_back("Столица " + std::to_string(i) + " ");
-    }
-    return content::builtinContentWith(std::move(left), std::move(right));
+    return n == 50 ? content::builtinContent() : test::numberedContent(n, n);
 }
 
 // The same content in a plain Qt window, as a comparator for the start-up: a menu bar, the same
@@ -138,27 +117,12 @@ double startPlain() {
     return msSince(t);
 }
 
-double startProgram(int n, QuietPlatform& platform) {
+double startProgram(int n) {
     QElapsedTimer t;
     t.start();
-    keb::Program program(platform, pairs(n));
-    program.start();
+    const test::Quiz quiz(pairs(n));
     settle();
     return msSince(t);
-}
-
-QWidget* find(keb::Program& p, const char* name) {
-    return p.mainWindow().form.widget()->findChild<QWidget*>(name);
-}
-
-void clickRow(keb::Program& p, const char* list, int row) {
-    auto* w = static_cast<QListWidget*>(find(p, list));
-    w->scrollToItem(w->item(row));
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(row)).center());
-}
-
-void press(keb::Program& p, const char* button) {
-    QTest::mouseClick(find(p, button), Qt::LeftButton);
 }
 
 // Times of each kind of learner action, each including the repaint it causes.
@@ -180,39 +144,32 @@ struct ActionTimes {
     }
 };
 
-ActionTimes wholeTest(QuietPlatform& platform) {
-    keb::Program p(platform);
-    p.start();
+ActionTimes wholeTest() {
+    const test::Quiz quiz;
     settle();
-    keb::MainWindow& m = p.mainWindow();
     ActionTimes times;
     for (int n = 1; n <= 50; ++n) {
-        const auto& d = p.danni();
-        const auto rowOf = [&](int side, const std::string& text) {
-            const auto& items = m.Slowo[side].items();
-            return static_cast<int>(std::find(items.begin(), items.end(), text) - items.begin());
-        };
-        const int left = rowOf(0, d.danni(0)[static_cast<std::size_t>(n - 1)]);
-        times.time("select a state", [&] { clickRow(p, "Slowo_0", left); });
-        const int right = rowOf(1, d.danni(1)[static_cast<std::size_t>((n + n / 4) % 50)]);
-        times.time("select a capital", [&] { clickRow(p, "Slowo_1", right); });
-        times.time("enter a pair", [&] { press(p, "Uprawl_0"); });
+        const int left = quiz.rowOf(0, quiz.phrase(0, n));
+        times.time("select a state", [&] { quiz.clickItem("Slowo_0", left); });
+        const int right = quiz.rowOf(1, quiz.phrase(1, (n + n / 4) % 50 + 1));
+        times.time("select a capital", [&] { quiz.clickItem("Slowo_1", right); });
+        times.time("enter a pair", [&] { quiz.pressChoose(); });
     }
-    times.time("evaluate", [&] { press(p, "Uprawl_2"); });
+    times.time("evaluate", [&] { quiz.pressEvaluate(); });
     for (int a = 0; a < 50; ++a) {
-        times.time("select an answer", [&] { clickRow(p, "Slowo_2", a); });
-        times.time("explain", [&] { press(p, "Uprawl_3"); });
+        times.time("select an answer", [&] { quiz.clickItem("Slowo_2", a); });
+        times.time("explain", [&] { quiz.pressExplain(); });
     }
     return times;
 }
 
 // The same test through the handlers alone, without toolkit events or painting: what the
 // program's own procedures cost per action.
-std::vector<double> handlersOnly(QuietPlatform& platform) {
-    keb::Program p(platform);
-    p.start();
+std::vector<double> handlersOnly() {
+    const test::Quiz quiz;
     settle();
-    keb::MainWindow& m = p.mainWindow();
+    keb::MainWindow& m = quiz.program.mainWindow();
+    keb::QuizControls& c = quiz.arrange();
     std::vector<double> ms;
     const auto time = [&](const std::function<void()>& action) {
         QElapsedTimer t;
@@ -221,29 +178,28 @@ std::vector<double> handlersOnly(QuietPlatform& platform) {
         ms.push_back(msSince(t));
     };
     for (int n = 1; n <= 50; ++n) {
-        time([&] { m.Slowo[0].setListIndex(0); });
-        time([&] { m.Slowo[1].setListIndex(n % 2 ? 0 : m.Slowo[1].count() - 1); });
+        time([&] { c.Slowo[0].setListIndex(0); });
+        time([&] { c.Slowo[1].setListIndex(n % 2 ? 0 : c.Slowo[1].count() - 1); });
         time([&] { m.Uprawl_Click(0); });
     }
     time([&] { m.Uprawl_Click(2); });
     for (int a = 0; a < 50; ++a) {
-        time([&] { m.Slowo[2].setListIndex(a); });
+        time([&] { c.Slowo[2].setListIndex(a); });
         time([&] { m.Uprawl_Click(3); });
     }
     return ms;
 }
 
-double withdrawal(int n, QuietPlatform& platform) {
-    keb::Program p(platform, pairs(n));
-    p.start();
+double withdrawal(int n) {
+    const test::Quiz quiz(pairs(n));
     settle();
-    press(p, "Uprawl_0"); // the first phrases are selected at start-up
+    quiz.pressChoose(); // the first phrases are selected at start-up
     settle();
-    clickRow(p, "Slowo_2", 0);
+    quiz.clickItem("Slowo_2", 0);
     settle();
     QElapsedTimer t;
     t.start();
-    press(p, "Uprawl_1");
+    quiz.pressWithdraw();
     settle();
     return msSince(t);
 }
@@ -254,57 +210,25 @@ struct Memory {
 };
 
 Memory memoryNow() {
-    malloc_trim(0);
-    Memory m;
-    m.heapMiB = static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (statm.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> fields = statm.readAll().split(' ');
-        if (fields.size() > 1) {
-            m.residentMiB = static_cast<double>(fields[1].toLongLong() * sysconf(_SC_PAGESIZE)) /
-                            (1024.0 * 1024.0);
-        }
-    }
-    return m;
+    constexpr double kMiB = 1024.0 * 1024.0;
+    return {static_cast<double>(test::heapInUse()) / kMiB,
+            static_cast<double>(test::residentBytes()) / kMiB};
 }
 
 // The colour window opened, a slider moved, a size chosen and the window closed, again and
 // again: the memory after 1, 100 and 2,000 openings.
-std::vector<std::pair<int, Memory>> openingsOfTheColourWindow(QuietPlatform& platform) {
-    keb::Program p(platform);
-    p.start();
+std::vector<std::pair<int, Memory>> openingsOfTheColourWindow() {
+    const test::Quiz quiz;
     settle();
     std::vector<std::pair<int, Memory>> after;
     for (int opening = 1; opening <= 2000; ++opening) {
-        p.showSettings();
-        settle();
-        QWidget* window = p.settingsWindow()->form.widget();
-        QTest::keyClick(window->findChild<QWidget*>(QStringLiteral("Slider1_%1").arg(opening % 3)),
-                        opening % 2 ? Qt::Key_PageUp : Qt::Key_PageDown);
-        auto* sizes = window->findChild<QListWidget*>(QStringLiteral("List_font_1"));
-        QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {},
-                          sizes->visualItemRect(sizes->item(opening % 3)).center());
-        settle();
-        p.settingsWindow()->mnu_Otkaz_Click();
+        test::openAdjustAndClose(quiz, opening);
         settle();
         if (opening == 1 || opening == 100 || opening == 2000) {
             after.emplace_back(opening, memoryNow());
         }
     }
     return after;
-}
-
-long peakKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return 0;
 }
 
 long memoryOf(const char* exe, const char* what) {
@@ -315,18 +239,16 @@ long memoryOf(const char* exe, const char* what) {
 }
 
 int memoryMode(const std::string& what) {
-    QuietPlatform platform;
     std::unique_ptr<QMainWindow> plain;
-    std::unique_ptr<keb::Program> program;
+    std::unique_ptr<test::Quiz> quiz;
     if (what == "plain") {
         plain = plainWindow();
         plain->show();
     } else {
-        program = std::make_unique<keb::Program>(platform);
-        program->start();
+        quiz = std::make_unique<test::Quiz>();
     }
     settle();
-    std::printf("%ld\n", peakKilobytes());
+    std::printf("%lld\n", test::peakResidentKilobytes());
     return 0;
 }
 
@@ -360,18 +282,16 @@ private:
 };
 
 int firstFrameMode(const std::string& what) {
-    QuietPlatform platform;
     std::unique_ptr<QMainWindow> plain;
-    std::unique_ptr<keb::Program> program;
+    std::unique_ptr<test::Quiz> quiz;
     std::unique_ptr<FirstFrame> watch;
     if (what == "plain") {
         plain = plainWindow();
         watch = std::make_unique<FirstFrame>(plain.get());
         plain->show();
     } else {
-        program = std::make_unique<keb::Program>(platform);
-        program->start();
-        watch = std::make_unique<FirstFrame>(program->mainWindow().form.widget());
+        quiz = std::make_unique<test::Quiz>();
+        watch = std::make_unique<FirstFrame>(quiz->window());
     }
     return QApplication::exec();
 }
@@ -448,13 +368,12 @@ int main(int argc, char** argv) {
     if (mode == "--first-frame") {
         return firstFrameMode(argv[2]);
     }
-    QuietPlatform platform;
     if (mode == "--repeat") {
         for (int i = 0; i < 200; ++i) {
             if (std::string(argv[2]) == "startup") {
-                startProgram(50, platform);
+                startProgram(50);
             } else {
-                wholeTest(platform);
+                wholeTest();
             }
         }
         return 0;
@@ -466,12 +385,12 @@ int main(int argc, char** argv) {
 
     // Warm up fonts and styles once, then alternate the two start-ups.
     startPlain();
-    startProgram(50, platform);
+    startProgram(50);
     std::vector<double> plain;
     std::vector<double> quiz;
     for (int i = 0; i < 25; ++i) {
         plain.push_back(startPlain());
-        quiz.push_back(startProgram(50, platform));
+        quiz.push_back(startProgram(50));
     }
     const double startRatio = median(quiz) / median(plain);
     row("start-up in process, against a plain Qt window",
@@ -501,7 +420,7 @@ int main(int argc, char** argv) {
             "at most 1.3x", frameRatio <= 1.3);
     }
 
-    const ActionTimes actions = wholeTest(platform);
+    const ActionTimes actions = wholeTest();
     std::vector<double> all;
     for (const auto& [kind, ms] : actions.kinds) {
         all.insert(all.end(), ms.begin(), ms.end());
@@ -514,15 +433,15 @@ int main(int argc, char** argv) {
     row("whole test, every action (" + std::to_string(all.size()) + " samples)",
         "median " + fixed(everything.median, 3) + ", 95th " + fixed(everything.p95, 3) + " ms",
         "each under 1 ms", everything.p95 < 1.0);
-    const Summary own = summarise(handlersOnly(platform));
+    const Summary own = summarise(handlersOnly());
     row("whole test, the handlers alone (no paint)",
         "median " + fixed(own.median, 3) + ", 95th " + fixed(own.p95, 3) + " ms", "-", true, false);
     for (int n : {50, 1000, 10000}) {
         std::vector<double> s;
         std::vector<double> w;
         for (int i = 0; i < (n == 10000 ? 3 : 7); ++i) {
-            s.push_back(startProgram(n, platform));
-            w.push_back(withdrawal(n, platform));
+            s.push_back(startProgram(n));
+            w.push_back(withdrawal(n));
         }
         row("start-up, " + std::to_string(n) + " pairs", fixed(median(s)) + " ms", "-", true,
             false);
@@ -531,7 +450,7 @@ int main(int argc, char** argv) {
             n == 10000);
     }
     // Flat: within 1 MiB from the 100th opening to the 2,000th.
-    const auto openings = openingsOfTheColourWindow(platform);
+    const auto openings = openingsOfTheColourWindow();
     const auto series = [&](double Memory::*part) {
         std::string text;
         for (const auto& [opening, memory] : openings) {

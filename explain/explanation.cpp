@@ -2,8 +2,11 @@
 
 #include "content/content_store.h"
 #include "content/numbers.h"
-#include "quiz/main_window.h"
+#include "quiz/content_source.h"
 #include "quiz/picture_procedures.h"
+#include "quiz/quiz_view.h"
+#include "ui/list_box.h"
+#include "ui/text_box.h"
 
 namespace keb {
 
@@ -21,31 +24,31 @@ std::string Explanation::text(const content::ContentStore& danni, int n) {
 }
 
 void Explanation::Obqsni_nomer(int n) {
-    main_.Prowerka[0].setText("");
-    main_.Prowerka[0].setText(text(main_.danni(), n));
+    quiz_.explanationBox.setText("");
+    quiz_.explanationBox.setText(text(content_.danni(), n));
     pictures_.Pokaji_grafika(n);
 }
 
 void Explanation::Obqsni_otgowor() {
-    const int k = main_.Slowo[2].listIndex();
-    main_.dum_N[2].setListIndex(k);
-    Obqsni_nomer(content::leadingWhole(main_.dum_N[2].item(k)));
+    const int k = quiz_.Slowo[2].listIndex();
+    quiz_.answerKeys.setListIndex(k);
+    Obqsni_nomer(content::leadingWhole(quiz_.answerKeys.item(k)));
 }
 
 // An explanation given before the evaluation does not count against the score: the pair it
 // enters is graded like any other. The count of correct answers is lowered here as the quiz has
 // always done, but the evaluation counts afresh from 0.
 void Explanation::Obqsni_izbor() {
-    const int selected = main_.Slowo[0].listIndex();
+    const int selected = quiz_.Slowo[0].listIndex();
     if (selected < 0) {
         return;
     }
-    const int match = main_.danni().firstMatch(0, main_.Slowo[0].item(selected));
+    const int match = content_.danni().firstMatch(0, quiz_.Slowo[0].item(selected));
     if (match < 0) {
         return; // every phrase of the list comes from the content: nothing to explain otherwise
     }
-    --main_.Broi_werni;
-    main_.Wywedi_dwoika();
+    --quiz_.Broi_werni;
+    quiz_.Wywedi_dwoika();
     Obqsni_nomer(match + 1);
 }
 

@@ -10,15 +10,17 @@ class ContentStore;
 
 namespace keb {
 
-class MainWindow;
+class ContentSource;
 class PictureProcedures;
+struct QuizView;
 
 // "Обясни": writes into the quiz window's explanation box which right phrase belongs to a left
 // phrase, before the evaluation for the pair being entered, after it for a chosen answer. These
-// are the quiz window's own procedures, working on its controls.
+// are the quiz window's own procedures, working on the view it hands them.
 class Explanation : public ExplanationProcedures {
 public:
-    Explanation(MainWindow& main, PictureProcedures& pictures) : main_(main), pictures_(pictures) {}
+    Explanation(QuizView& quiz, ContentSource& content, PictureProcedures& pictures)
+        : quiz_(quiz), content_(content), pictures_(pictures) {}
 
     // The explanation of phrase n, then its thumbnail.
     void Obqsni_nomer(int n);
@@ -30,7 +32,8 @@ public:
     static std::string text(const content::ContentStore& danni, int n);
 
 private:
-    MainWindow& main_;
+    QuizView& quiz_;
+    ContentSource& content_;
     PictureProcedures& pictures_;
 };
 

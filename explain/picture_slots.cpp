@@ -4,7 +4,9 @@
 #include "content/numbers.h"
 #include "explain/picture_window.h"
 #include "explain/picture_windows.h"
-#include "quiz/main_window.h"
+#include "quiz/content_source.h"
+#include "quiz/quiz_view.h"
+#include "ui/picture_box.h"
 
 namespace keb {
 
@@ -19,7 +21,7 @@ bool hasSlot(int n) {
 // The has-picture flags are read where the picture window's list has them from, the content,
 // so that the window is made only when a picture is to be shown.
 const std::string& PictureSlots::flag(int n) const {
-    return content::itemAt(main_.danni().pictureFlags(), n);
+    return content::itemAt(content_.danni().pictureFlags(), n);
 }
 
 // The thumbnail takes any flag that is a number other than 0; the enlarged view only a flag
@@ -36,8 +38,8 @@ int PictureSlots::enlargedSlot(int n) const {
 
 void PictureSlots::Pokaji_grafika(int n) {
     const int slot = thumbnailSlot(n);
-    main_.Grafika[0].setPicture(slot ? windows_.pictureWindow().Graphika[slot].picture()
-                                     : main_.Grafika[1].picture());
+    quiz_.Grafika[0].setPicture(slot ? windows_.pictureWindow().Graphika[slot].picture()
+                                     : quiz_.Grafika[1].picture());
     // An open enlarged view closes; a picture window not yet made has nothing to close.
     if (windows_.hasPictureWindow()) {
         windows_.pictureWindow().form.hide();
@@ -46,7 +48,7 @@ void PictureSlots::Pokaji_grafika(int n) {
 
 // Only the thumbnail Grafika(0) is ever clicked: the box's index plays no part.
 void PictureSlots::Grafika_Click() {
-    const int slot = enlargedSlot(main_.Tekusht_nomer);
+    const int slot = enlargedSlot(quiz_.Tekusht_nomer);
     if (slot == 0) {
         return;
     }

@@ -6,15 +6,17 @@
 
 namespace keb {
 
-class MainWindow;
+class ContentSource;
 class PictureWindows;
+struct QuizView;
 
 // The quiz window's thumbnail of the phrase last selected, and the enlarged view a click on it
-// opens: the quiz window's own picture procedures, working on its controls and on the picture
-// window the owner of the windows gives.
+// opens: the quiz window's own picture procedures, working on the view it hands them and on
+// the picture window the owner of the windows gives.
 class PictureSlots : public PictureProcedures {
 public:
-    PictureSlots(MainWindow& main, PictureWindows& windows) : main_(main), windows_(windows) {}
+    PictureSlots(QuizView& quiz, ContentSource& content, PictureWindows& windows)
+        : quiz_(quiz), content_(content), windows_(windows) {}
 
     void Pokaji_grafika(int n) override;
     void Grafika_Click() override;
@@ -27,7 +29,8 @@ public:
 private:
     const std::string& flag(int n) const;
 
-    MainWindow& main_;
+    QuizView& quiz_;
+    ContentSource& content_;
     PictureWindows& windows_;
 };
 

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "ui/button.h"
-#include "ui/control_array.h"
-#include "ui/label.h"
-#include "ui/list_box.h"
-#include "ui/picture_box.h"
-#include "ui/text_box.h"
-#include "ui/window.h"
+#include "quiz/appearance_target.h"
+#include "quiz/quiz_controls.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,31 +12,61 @@ namespace content {
 class ContentStore;
 }
 
+namespace test {
+class QuizInternals;
+}
+
 namespace keb {
 
 class ContentSource;
 class ExplanationProcedures;
+class MenuCommands;
 class PictureProcedures;
-struct Appearance;
+class ProgramCommands;
+struct QuizView;
 
 // KEB, the quiz window: the two phrase lists, the answer list, the command buttons, the counter
-// and the explanation box. Its controls are open to the program's other windows, which work on
-// them as its own procedures do.
-class MainWindow {
+// and the explanation box, with the menu bar above them. Its explanation and picture procedures
+// are written with the explanations and pictures, which reach the window only through the view
+// it hands them; the colour window reaches only the settings record and the appearance.
+class MainWindow : public AppearanceTarget {
 public:
-    // The settings record starts as given: the colour window's defaults, at every start.
-    MainWindow(ContentSource& content, const std::vector<std::string>& settingsRecord);
+    // The explanation and picture procedures the handlers run, made on the window's view.
+    struct Procedures {
+        std::unique_ptr<PictureProcedures> pictures;
+        std::unique_ptr<ExplanationProcedures> explanations;
+    };
+    using MakeProcedures = std::function<Procedures(QuizView& view)>;
 
-    // The explanation and picture procedures its handlers run; given before the start-up.
-    void attach(ExplanationProcedures& explanations, PictureProcedures& pictures);
+    // The settings record starts as given: the colour window's defaults, at every start. The
+    // menu's commands go to the program.
+    MainWindow(ContentSource& content, ProgramCommands& program,
+               const std::vector<std::string>& settingsRecord, const MakeProcedures& make);
+    ~MainWindow() override;
 
     // Start-up: puts the task on screen.
     void Form_Load();
+    // Centres the window on its screen and shows it; hides it.
+    void show();
+    void hide();
 
-    // Event handlers.
+    // The event handlers, as the learner's clicks raise them.
     void Slowo_Click(int index);
     void dum_N_Click(int index);
     void Uprawl_Click(int index);
+
+    // The window as it stands, for reading.
+    const QuizControls& controls() const { return c_; }
+
+    ui::ListBox& record() override;
+    void applyAppearance(const Appearance& appearance) override;
+
+private:
+    friend class test::QuizInternals; // puts the window into states no learner can reach
+
+    void createControls();
+    // What a command button does.
+    void runCommand(int index);
 
     // Start-up procedures, two of them called again later.
     void Napylni_nomera();
@@ -56,43 +82,12 @@ public:
     // The answer check: "ДА" on green or "НЕ" on red for the answer at the position.
     void showAnswerCheck(int position);
 
-    // What the colour window's "Запис" applies, in the order it applies it.
-    void applyAppearance(const Appearance& appearance);
-
-    // The content store, created on its first read.
-    const content::ContentStore& danni() const;
-
-    ui::Window form;
-    // Hidden key lists: 0 and 1 beside Slowo(0) and Slowo(1), 2 and 3 the left and right keys
-    // of the answers, 4 and 5 the key tables, 6 unused.
-    ui::ControlArray<ui::ListBox> dum_N;
-    // The left phrases, the right phrases and the entered answers.
-    ui::ControlArray<ui::ListBox> Slowo;
-    // The command buttons "Избрах", "Върни", "Оцени" and "Обясни".
-    ui::ControlArray<ui::Button> Uprawl;
-    // Hidden: item 0 holds the number of pairs.
-    ui::ControlArray<ui::ListBox> Nastroiki;
-    // 0 the instruction and explanation box, 1 the check of an answer.
-    ui::ControlArray<ui::TextBox> Prowerka;
-    // Hidden: the settings record.
-    ui::ControlArray<ui::ListBox> Cweta;
-    // 0 the thumbnail, 1 the blank picture.
-    ui::ControlArray<ui::PictureBox> Grafika;
-    // The counter of the pairs that remain, and the score.
-    std::unique_ptr<ui::Label> Ndapis;
-
-    // The count of correct answers and the phrase number last selected.
-    int Broi_werni = 0;
-    int Tekusht_nomer = 0;
-
-private:
-    void createControls();
-    // What a command button does.
-    void runCommand(int index);
-
     ContentSource& content_;
-    ExplanationProcedures* explanations_ = nullptr;
-    PictureProcedures* pictures_ = nullptr;
+    // The procedures outlive the controls, whose handlers run them.
+    Procedures procedures_;
+    QuizControls c_;
+    std::unique_ptr<QuizView> view_;
+    std::unique_ptr<MenuCommands> menu_;
 };
 
 } // namespace keb

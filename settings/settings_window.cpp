@@ -2,7 +2,7 @@
 
 #include "content/numbers.h"
 #include "quiz/appearance.h"
-#include "quiz/main_window.h"
+#include "quiz/appearance_target.h"
 #include "quiz/window_font.h"
 #include "settings/settings_record.h"
 #include "ui/menu_command.h"
@@ -29,12 +29,12 @@ constexpr ui::ColourNumber kBlueCaption = 0xC00000;
 
 } // namespace
 
-SettingsWindow::SettingsWindow(MainWindow& main, const ui::Platform& platform,
+SettingsWindow::SettingsWindow(AppearanceTarget& quiz, const ui::Platform& platform,
                                std::function<void()> closed)
     : form("Cwiat", ui::WindowStyle::FixedSingle, kWindowFont),
       mnu_zapis(form.addMenuCommand("mnu_zapis", "&Запис", "Ctrl+S")),
       mnu_Otkaz(form.addMenuCommand("mnu_Otkaz", "&Отказ", "Esc")),
-      mnu_Danni(form.addMenuCommand("mnu_Danni", "Danni")), main_(main), platform_(platform),
+      mnu_Danni(form.addMenuCommand("mnu_Danni", "Danni")), quiz_(quiz), platform_(platform),
       closed_(std::move(closed)) {
     form.setCaption("Формиране на цвят/избор на шрифт");
     form.setClientSize(5535, 4710);
@@ -161,7 +161,7 @@ void SettingsWindow::createControls() {
 }
 
 ui::ListBox& SettingsWindow::record() const {
-    return main_.Cweta[0];
+    return quiz_.record();
 }
 
 std::string SettingsWindow::recordItem(int item) const {
@@ -286,7 +286,7 @@ void SettingsWindow::List_font_Click(int index) {
 }
 
 void SettingsWindow::mnu_zapis_Click() {
-    main_.applyAppearance(Appearance{recordColour(colourItem(0)), recordColour(colourItem(1)),
+    quiz_.applyAppearance(Appearance{recordColour(colourItem(0)), recordColour(colourItem(1)),
                                      recordColour(colourItem(2)), recordItem(kFontFaceItem),
                                      leadingNumber(recordItem(kFontSizeItem))});
     closed_();

@@ -21,17 +21,18 @@ class Platform;
 
 namespace keb {
 
-class MainWindow;
+class AppearanceTarget;
 
 // Cwiat: the learner forms the quiz window's colours on three sliders, with a live preview and
 // the colour number in decimal and hex, and picks the font size. Every edit goes into the
 // settings record, the quiz window's hidden list Cweta(0), at once; "Запис" applies the record
-// to the quiz window.
+// to the quiz window. Of the quiz window it reaches only those two.
 class SettingsWindow {
 public:
     // It lists the fonts the platform has, and calls closed() when "Запис", "Отказ" or the close
     // box closes it.
-    SettingsWindow(MainWindow& main, const ui::Platform& platform, std::function<void()> closed);
+    SettingsWindow(AppearanceTarget& quiz, const ui::Platform& platform,
+                   std::function<void()> closed);
 
     // Opening: fills the window from the record.
     void Form_Load();
@@ -70,7 +71,7 @@ private:
     ui::ColourNumber recordColour(int item) const;
     ui::ColourNumber sliderColour() const;
 
-    MainWindow& main_;
+    AppearanceTarget& quiz_;
     const ui::Platform& platform_;
     std::function<void()> closed_;
 };

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using test::accessibleOf;
 using test::Quiz;
 
 namespace {
@@ -19,12 +20,6 @@ struct Expected {
     QAccessible::Role role;
     const char* name;
 };
-
-QAccessibleInterface* accessibleOf(QWidget* window, const char* object) {
-    QWidget* widget = window->findChild<QWidget*>(object);
-    [&] { ASSERT_NE(widget, nullptr) << object; }(); // a failed ASSERT ends the test
-    return QAccessible::queryAccessibleInterface(widget);
-}
 
 void expectNamesAndRoles(QWidget* window, const std::vector<Expected>& controls) {
     for (const Expected& c : controls) {

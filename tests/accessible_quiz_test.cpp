@@ -17,15 +17,10 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+using test::accessibleOf;
 using test::Quiz;
 
 namespace {
-
-QAccessibleInterface* accessibleOf(QWidget* window, const char* name) {
-    QWidget* widget = window->findChild<QWidget*>(name);
-    [&] { ASSERT_NE(widget, nullptr) << name; }(); // a failed ASSERT ends the test
-    return QAccessible::queryAccessibleInterface(widget);
-}
 
 QString nameOf(QWidget* window, const char* name) {
     return accessibleOf(window, name)->text(QAccessible::Name);
@@ -101,7 +96,7 @@ QString phrase(const Quiz& quiz, int side, int n) {
 TEST(AccessibleQuiz, AWholeTestAndTheSettingsThroughActionsAndValuesAlone) {
     Quiz quiz;
     QWidget* w = quiz.window();
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
 
     // Forty pairs, the right phrase chosen through the list's table every other time; pairs 39
     // and 40 crossed.

@@ -28,7 +28,7 @@ void enterCorrect(const Quiz& quiz, int from, int to) {
 TEST(Answering, ChooseMovesThePairIntoTheAnswers) {
     Quiz quiz;
     quiz.enterPair(1, 1);
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(quiz.shown("Slowo_2"), QStringList{QStringLiteral("Айдахо Бойзи ")});
     EXPECT_EQ(m.dum_N[2].items(), std::vector<std::string>{"1"});
     EXPECT_EQ(m.dum_N[3].items(), std::vector<std::string>{"1"});
@@ -50,7 +50,7 @@ TEST(Answering, ChooseWithOneSideSelectedChangesNothing) {
     EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 49"));
 
     Quiz fresh;
-    fresh.main().Slowo[1].setListIndex(-1);
+    fresh.arrange().Slowo[1].setListIndex(-1);
     fresh.pressChoose();
     EXPECT_EQ(fresh.main().Slowo[2].count(), 0);
     EXPECT_EQ(fresh.label(), QStringLiteral("Оставащи:"));
@@ -62,7 +62,7 @@ TEST(Answering, WithdrawWithNothingSelectedChangesNothing) {
     EXPECT_EQ(quiz.main().Slowo[0].count(), 50);
     EXPECT_EQ(quiz.label(), QStringLiteral("Оставащи:"));
     quiz.enterPair(1, 1);
-    quiz.main().Slowo[2].setListIndex(-1);
+    ASSERT_EQ(quiz.main().Slowo[2].listIndex(), -1); // an answer entered is not selected
     quiz.pressWithdraw();
     EXPECT_EQ(quiz.main().Slowo[2].count(), 1);
     EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 49"));
@@ -75,7 +75,7 @@ TEST(Answering, WithdrawingTheMiddleOfThreeSelectsTheFormerThird) {
     quiz.enterPair(5, 4);
     quiz.clickItem("Slowo_2", 1);
     quiz.pressWithdraw();
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(quiz.shown("Slowo_2"),
               (QStringList{QStringLiteral("Айдахо Де Мойн "), QStringLiteral("Аризона Джуно ")}));
     EXPECT_EQ(m.Slowo[2].listIndex(), 1);
@@ -217,7 +217,7 @@ TEST(Evaluation, LocksAnsweringAndShowsTheFirstCheck) {
     quiz.pressWithdraw(); // withdraws pair 8, re-selects; the rule enables "Оцени"
     ASSERT_TRUE(quiz.main().Uprawl[2].isEnabled());
     quiz.pressEvaluate();
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 74%"));
     EXPECT_FALSE(m.Uprawl[0].isEnabled());
     EXPECT_FALSE(m.Uprawl[1].isEnabled());
@@ -247,12 +247,12 @@ TEST(Evaluation, AClickOnTheSelectedAnswerIsAClickAllTheSame) {
     quiz.enterPair(3, 3);
     quiz.pressWithdraw(); // nothing selected: the rule alone runs, and enables "Оцени"
     quiz.pressEvaluate();
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     ASSERT_EQ(m.Slowo[2].listIndex(), 0);
     quiz.pressExplain();
     ASSERT_FALSE(quiz.explanationBox().isEmpty());
     // The first answer is selected already; clicking it again checks it again.
-    m.Prowerka[1].setText("");
+    quiz.arrange().Prowerka[1].setText("");
     quiz.clickItem("Slowo_2", 0);
     EXPECT_TRUE(quiz.explanationBox().isEmpty());
     EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
@@ -317,10 +317,10 @@ TEST(Evaluation, EmptyContentNeitherDividesByZeroNorCrashes) {
     quiz.clickThumbnail();
     EXPECT_EQ(quiz.main().Slowo[2].count(), 0);
     // Should an answer ever be graded against no pairs, the score is 0.
-    quiz.main().Slowo[2].addItem("x y");
-    quiz.main().dum_N[2].addItem("1");
-    quiz.main().dum_N[3].addItem("1");
-    quiz.main().Oceni_testa();
+    quiz.arrange().Slowo[2].addItem("x y");
+    quiz.arrange().dum_N[2].addItem("1");
+    quiz.arrange().dum_N[3].addItem("1");
+    test::QuizInternals::Oceni_testa(quiz.program.mainWindow());
     EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 0%"));
 }
 
@@ -329,7 +329,7 @@ TEST(Evaluation, EmptyContentNeitherDividesByZeroNorCrashes) {
 TEST(Answering, RandomEntriesAndWithdrawalsKeepEveryPhraseInOnePlace) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         Quiz quiz(seed % 2 ? content::builtinContent() : test::numberedContent(8, 10));
-        const keb::MainWindow& m = quiz.main();
+        const keb::QuizControls& m = quiz.main();
         const auto& danni = quiz.program.danni();
         std::mt19937 random(seed);
         for (int step = 0; step < 150; ++step) {

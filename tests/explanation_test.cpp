@@ -12,7 +12,7 @@ TEST(Explanation, BeforeEvaluationEntersThePairAndExplainsItsLeftPhrase) {
     quiz.clickItem("Slowo_0", QStringLiteral("Тексас"));
     quiz.clickItem("Slowo_1", QStringLiteral("Бостън "));
     quiz.pressExplain();
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(quiz.shown("Slowo_2"), QStringList{QStringLiteral("Тексас Бостън ")});
     EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Тексас\" е във връзка с \"Остин \"");
     EXPECT_EQ(m.Prowerka[0].shownText(), "\n\"Тексас\" е във връзка с \"Остин \"");
@@ -44,7 +44,7 @@ TEST(Explanation, AfterEvaluationExplainsTheSelectedAnswer) {
     }
     quiz.pressWithdraw();
     quiz.pressEvaluate();
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     ASSERT_EQ(quiz.label(), QStringLiteral("Верни: 76%"));
     quiz.pressExplain();
     EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Айова\" е във връзка с \"Де Мойн \"");
@@ -66,8 +66,8 @@ TEST(Explanation, AfterEvaluationWithNothingSelectedDoesNothing) {
     quiz.pressWithdraw(); // nothing selected: the rule alone runs
     quiz.pressEvaluate();
     ASSERT_EQ(quiz.label(), QStringLiteral("Верни: 33%"));
-    quiz.main().Slowo[2].setListIndex(-1);
-    quiz.main().Prowerka[0].setText("");
+    quiz.arrange().Slowo[2].setListIndex(-1);
+    quiz.arrange().Prowerka[0].setText("");
     quiz.pressExplain();
     EXPECT_TRUE(quiz.explanationBox().isEmpty());
     EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 33%"));

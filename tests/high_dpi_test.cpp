@@ -23,7 +23,7 @@ TEST(HighDpi, BothWindowsRenderAtRatioTwo) {
     Quiz quiz;
     QWidget* window = quiz.window();
     ASSERT_EQ(window->devicePixelRatio(), 2.0) << "runs with QT_SCALE_FACTOR=2";
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(m.form.outerWidth(), 11250);
     EXPECT_EQ(m.Slowo[1].geometry(), (ui::Rect{3360, 480, 4575, 2055}));
     const QImage image = test::saveGrab(window, "main_window@2x.png");

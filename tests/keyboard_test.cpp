@@ -54,7 +54,7 @@ void selectRow(int row) {
     }
 }
 
-int rowOf(const keb::MainWindow& m, int side, const std::string& text) {
+int rowOf(const keb::QuizControls& m, int side, const std::string& text) {
     const auto& items = m.Slowo[side].items();
     return static_cast<int>(std::find(items.begin(), items.end(), text) - items.begin());
 }
@@ -84,7 +84,7 @@ TEST(Keyboard, TabOrderRunsThroughTheVisibleControls) {
 // checked at the steps that show something new).
 TEST(Keyboard, AWholeTestWithoutAMouse) {
     Quiz quiz;
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     const auto& danni = quiz.program.danni();
     test::Heard heard;
     activate(quiz.window());
@@ -154,7 +154,7 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
 // to the answers, not to the control after the button.
 TEST(Keyboard, EvaluatingRightAfterAWithdrawalGoesOnInTheAnswers) {
     Quiz quiz;
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     activate(quiz.window());
     for (int n = 1; n <= 38; ++n) {
         quiz.enterPair(n, n);

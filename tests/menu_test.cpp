@@ -20,19 +20,11 @@ using test::Quiz;
 namespace {
 
 int visibleTopLevels() {
-    int count = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        count += w->isVisible() ? 1 : 0;
-    }
-    return count;
+    return test::windowCount(nullptr, true);
 }
 
 int settingsWindows() {
-    int count = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        count += w->objectName() == QLatin1String("Cwiat") && w->isVisible() ? 1 : 0;
-    }
-    return count;
+    return test::windowCount("Cwiat", true);
 }
 
 } // namespace

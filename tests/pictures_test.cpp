@@ -29,7 +29,7 @@ bool pictureWindowShown(const Quiz& quiz) {
 
 TEST(Pictures, BuiltInContentShowsTheBlankThumbnailAndOpensNothing) {
     Quiz quiz;
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     for (int row : {0, 10, 49}) {
         quiz.clickItem("Slowo_0", row);
         EXPECT_TRUE(m.Grafika[0].picture().isNull());
@@ -51,7 +51,7 @@ TEST(Pictures, APhraseWithAPictureShowsItClippedAndOpensItEnlarged) {
     const ui::Picture picture = cornerPicture();
     store.putPicture(2, picture, 3000, 2000);
     quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_TRUE(m.Grafika[0].picture().sharesImageWith(picture));
     // The thumbnail shows the picture's top-left part, unscaled and clipped.
     const QImage thumbnail = m.Grafika[0].widget()->grab().toImage();

@@ -477,7 +477,7 @@ private:
 
     void verify() {
         SCOPED_TRACE(::testing::Message() << "seed " << seed_ << ", action " << step_);
-        const keb::MainWindow& m = quiz_->main();
+        const keb::QuizControls& m = quiz_->main();
         const QuizModel& model = *model_;
         const auto& danni = table_.danni;
         // Each phrase list holds the model's phrases, sorted, with each key beside its phrase.

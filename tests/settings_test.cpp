@@ -14,50 +14,9 @@
 #include <string>
 
 using test::Quiz;
+using Settings = test::ColourWindow;
 
 namespace {
-
-struct Settings {
-    explicit Settings(const Quiz& q) : quiz(q) { quiz.menu("Cwqt"); }
-    keb::SettingsWindow& window() const { return *quiz.program.settingsWindow(); }
-    QWidget* widget() const { return window().form.widget(); }
-    QSlider* slider(int k) const {
-        return widget()->findChild<QSlider*>(QStringLiteral("Slider1_%1").arg(k));
-    }
-    void option(int i) const {
-        QWidget* button = widget()->findChild<QWidget*>(QStringLiteral("Option1_%1").arg(i));
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-    }
-    // Moves a slider to a value with keys, as a learner at the keyboard does.
-    void slideTo(int k, int value) const {
-        QSlider* s = slider(k);
-        s->setFocus();
-        QTest::keyClick(s, Qt::Key_Home);
-        for (int i = 0; i < value / 10; ++i) {
-            QTest::keyClick(s, Qt::Key_PageUp);
-        }
-        for (int i = 0; i < value % 10; ++i) {
-            QTest::keyClick(s, Qt::Key_Right);
-        }
-    }
-    QString readout() const { return widget()->findChild<QLabel*>("Label_Cv_3")->text(); }
-    QString valueLabel(int k) const {
-        return widget()->findChild<QLabel*>(QStringLiteral("Label_ST_%1").arg(k))->text();
-    }
-    void chooseSize(const QString& size) const {
-        QListWidget* sizes = test::listIn(widget(), "List_font_1");
-        for (int i = 0; i < sizes->count(); ++i) {
-            if (sizes->item(i)->text() == size) {
-                test::clickListRow(sizes, i);
-            }
-        }
-    }
-    void save() const { test::clickMenu(widget(), "mnu_zapis"); }
-    void cancel() const { test::clickMenu(widget(), "mnu_Otkaz"); }
-    std::string record(int item) const { return quiz.main().Cweta[0].item(item); }
-
-    const Quiz& quiz;
-};
 
 QString readout(const char* number) {
     return QStringLiteral("Цвят в 10/16-тичен код = ") + QString::fromUtf8(number);
@@ -121,7 +80,7 @@ TEST(SettingsWindow, SavingTheDefaultsRecoloursTheQuizWindow) {
     Settings s(quiz);
     s.save();
     EXPECT_EQ(quiz.program.settingsWindow(), nullptr);
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(m.form.backColor(), 128u);
     EXPECT_EQ(m.Slowo[2].backColor(), 16777215u);
     EXPECT_EQ(m.Slowo[0].foreColor(), 8u);
@@ -237,7 +196,7 @@ TEST(SettingsWindow, AFontThatIsNotInstalledIsStillApplied) {
 
 TEST(SettingsWindow, ASizeOutsideTheListLeavesItUnselected) {
     Quiz quiz;
-    quiz.main().Cweta[0].setItem(2, "20");
+    quiz.program.mainWindow().record().setItem(2, "20");
     Settings s(quiz);
     EXPECT_EQ(s.window().List_font[1].listIndex(), -1);
     EXPECT_EQ(s.window().Text_Cv[0].font().points, 20.0);
@@ -267,13 +226,7 @@ TEST(SettingsWindow, ReopeningAfterCancelStartsAtTheWindowBackground) {
 
 TEST(SettingsWindow, ClosingDestroysItAndOpeningMakesItAnew) {
     Quiz quiz;
-    const auto settingsWidgets = [] {
-        int count = 0;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            count += w->objectName() == QLatin1String("Cwiat") ? 1 : 0;
-        }
-        return count;
-    };
+    const auto settingsWidgets = [] { return test::windowCount("Cwiat"); };
     {
         Settings s(quiz);
         s.option(2);

@@ -20,7 +20,7 @@ using test::Quiz;
 
 TEST(StartUp, WindowTakesTitleAndGeometryFromTheContent) {
     Quiz quiz;
-    keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(m.form.caption(),
               "www.keb.example KEB по География - американски щати и техните столици");
     EXPECT_EQ(m.form.outerWidth(), 11250);
@@ -57,7 +57,7 @@ TEST(StartUp, OuterWidthCountsTheFrameAndTheWindowIsPlacedAsThePlatformAllows) {
 
 TEST(StartUp, ListsSortedWithTheirKeys) {
     Quiz quiz;
-    keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(m.Nastroiki[0].item(0), "50");
     ASSERT_EQ(m.dum_N[4].count(), 100);
     ASSERT_EQ(m.dum_N[5].count(), 100);
@@ -94,7 +94,7 @@ TEST(StartUp, ListsSortedWithTheirKeys) {
 
 TEST(StartUp, FirstPhrasesSelectedAndEvaluationDisabled) {
     Quiz quiz;
-    keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(m.Slowo[0].listIndex(), 0);
     EXPECT_EQ(m.Slowo[1].listIndex(), 0);
     EXPECT_EQ(m.dum_N[0].listIndex(), 0);
@@ -143,7 +143,7 @@ TEST(StartUp, OnlyTheLearnersControlsAreVisible) {
 
 TEST(StartUp, ButtonsMenuAndTooltips) {
     Quiz quiz;
-    keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     const char* captions[] = {"Избрах", "Върни", "Оцени", "Обясни"};
     const ui::ColourNumber colours[] = {33023, 8454143, 16761024, 49152};
     for (int i = 0; i < 4; ++i) {
@@ -171,7 +171,7 @@ TEST(StartUp, ButtonsMenuAndTooltips) {
 
 TEST(StartUp, EightLeftAndTenRightPhrases) {
     Quiz quiz(test::numberedContent(8, 10));
-    keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(m.Nastroiki[0].item(0), "8");
     EXPECT_EQ(m.dum_N[4].count(), 16);
     EXPECT_EQ(m.dum_N[5].count(), 20);

@@ -14,9 +14,10 @@ using test::Quiz;
 
 namespace {
 
-std::multiset<std::string> everyPlace(const keb::MainWindow& m, int side) {
+std::multiset<std::string> everyPlace(const Quiz& quiz, int side) {
+    const keb::QuizControls& m = quiz.main();
     std::multiset<std::string> all(m.Slowo[side].items().begin(), m.Slowo[side].items().end());
-    const auto& content = m.danni().danni(side);
+    const auto& content = quiz.program.danni().danni(side);
     for (const std::string& key : m.dum_N[2 + side].items()) {
         all.insert(content::itemAt(content, std::stoi(key) - 1));
     }
@@ -26,7 +27,7 @@ std::multiset<std::string> everyPlace(const keb::MainWindow& m, int side) {
 void expectNothingLost(const Quiz& quiz) {
     const auto& danni = quiz.program.danni();
     for (int side = 0; side < 2; ++side) {
-        EXPECT_EQ(everyPlace(quiz.main(), side),
+        EXPECT_EQ(everyPlace(quiz, side),
                   std::multiset<std::string>(danni.danni(side).begin(), danni.danni(side).end()));
     }
 }
@@ -86,7 +87,7 @@ TEST(StrainedContent, EmptyLists) {
 
 TEST(StrainedContent, DuplicatePhrasesShareTheFirstKey) {
     Quiz quiz(content::builtinContentWith({"А", "Б", "А"}, {"х ", "у ", "х "}));
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(m.Slowo[0].items(), (std::vector<std::string>{"А", "А", "Б"}));
     EXPECT_EQ(m.dum_N[0].items(), (std::vector<std::string>{"1", "1", "2"}));
     quiz.clickItem("Slowo_0", 1);
@@ -127,7 +128,7 @@ TEST(StrainedContent, TenThousandPairs) {
     QElapsedTimer timer;
     timer.start();
     Quiz quiz(test::numberedContent(10000, 10000));
-    const keb::MainWindow& m = quiz.main();
+    const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(m.Nastroiki[0].item(0), "10000");
     EXPECT_EQ(m.dum_N[4].count(), 20000);
     EXPECT_EQ(m.Slowo[0].count(), 10000);

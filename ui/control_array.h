@@ -16,10 +16,8 @@ inline std::string elementName(const char* name, int index) {
 // of index order, since creation order is tab order.
 template <typename T> class ControlArray {
 public:
-    T& operator[](int index) const {
-        assert(index >= 0 && index < size() && items_[static_cast<std::size_t>(index)]);
-        return *items_[static_cast<std::size_t>(index)];
-    }
+    T& operator[](int index) { return *at(index); }
+    const T& operator[](int index) const { return *at(index); }
     T& set(int index, std::unique_ptr<T> control) {
         if (index >= size()) {
             items_.resize(static_cast<std::size_t>(index) + 1);
@@ -30,6 +28,11 @@ public:
     int size() const { return static_cast<int>(items_.size()); }
 
 private:
+    const std::unique_ptr<T>& at(int index) const {
+        assert(index >= 0 && index < size() && items_[static_cast<std::size_t>(index)]);
+        return items_[static_cast<std::size_t>(index)];
+    }
+
     std::vector<std::unique_ptr<T>> items_;
 };
 

@@ -2,18 +2,18 @@
 
 namespace ui {
 class MenuCommand;
-}
+class Window;
+} // namespace ui
 
 namespace keb {
 
-class MainWindow;
 class ProgramCommands;
 
 // The quiz window's menu bar: "Exit" and "Color", in that order, without submenus. Its commands
 // are the quiz window's own; what they do to the program goes through the owner of the windows.
 class MenuCommands {
 public:
-    MenuCommands(MainWindow& main, ProgramCommands& program);
+    MenuCommands(ui::Window& form, ProgramCommands& program);
 
     // Ends the program at once.
     void Izhod_Click();

@@ -1,0 +1,121 @@
+#include "colour_window.h"
+
+#include "quiz.h"
+#include "settings/settings_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QSlider>
+#include <QTest>
+
+namespace test {
+
+ColourWindow::ColourWindow(const Quiz& quiz) : quiz_(quiz) {
+    quiz_.menu("Cwqt");
+    require(quiz_.program.settingsWindow() != nullptr, "the colour window did not open");
+}
+
+keb::SettingsWindow& ColourWindow::window() const {
+    keb::SettingsWindow* settings = quiz_.program.settingsWindow();
+    require(settings != nullptr, "the colour window is closed");
+    return *settings;
+}
+
+QWidget* ColourWindow::widget() const {
+    return window().form.widget();
+}
+
+QSlider* ColourWindow::slider(int k) const {
+    auto* s =
+        qobject_cast<QSlider*>(childIn(widget(), qPrintable(QStringLiteral("Slider1_%1").arg(k))));
+    require(s != nullptr, "no slider " + std::to_string(k));
+    return s;
+}
+
+QListWidget* ColourWindow::sizes() const {
+    return listIn(widget(), "List_font_1");
+}
+
+QString ColourWindow::readout() const {
+    return qobject_cast<QLabel*>(childIn(widget(), "Label_Cv_3"))->text();
+}
+
+QString ColourWindow::valueLabel(int k) const {
+    return qobject_cast<QLabel*>(
+               childIn(widget(), qPrintable(QStringLiteral("Label_ST_%1").arg(k))))
+        ->text();
+}
+
+std::string ColourWindow::record(int item) const {
+    return quiz_.main().Cweta[0].item(item);
+}
+
+void ColourWindow::option(int i) const {
+    clickOption(childIn(widget(), qPrintable(QStringLiteral("Option1_%1").arg(i))));
+}
+
+void ColourWindow::slideTo(int k, int value) const {
+    QSlider* s = slider(k);
+    s->setFocus();
+    QTest::keyClick(s, Qt::Key_Home);
+    for (int i = 0; i < value / 10; ++i) {
+        QTest::keyClick(s, Qt::Key_PageUp);
+    }
+    for (int i = 0; i < value % 10; ++i) {
+        QTest::keyClick(s, Qt::Key_Right);
+    }
+}
+
+void ColourWindow::step(int k, bool up) const {
+    QTest::keyClick(slider(k), up ? Qt::Key_PageUp : Qt::Key_PageDown);
+}
+
+void ColourWindow::chooseSize(const QString& size) const {
+    QListWidget* list = sizes();
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->text() == size) {
+            clickListRow(list, i);
+            return;
+        }
+    }
+    require(false, "no size " + fromQ(size));
+}
+
+void ColourWindow::chooseSizeAt(int row) const {
+    clickListRow(sizes(), row);
+}
+
+void ColourWindow::save() const {
+    clickMenu(widget(), "mnu_zapis");
+}
+
+void ColourWindow::cancel() const {
+    clickMenu(widget(), "mnu_Otkaz");
+}
+
+void ColourWindow::closeBox() const {
+    widget()->close();
+}
+
+void openAdjustAndClose(const Quiz& quiz, int round) {
+    const ColourWindow colours(quiz);
+    require(QTest::qWaitForWindowExposed(colours.widget()), "the colour window is not shown");
+    colours.step(round % 3, round % 2 != 0);
+    colours.chooseSizeAt(round % colours.sizes()->count());
+    switch (round % 3) {
+    case 0:
+        colours.save();
+        break;
+    case 1:
+        colours.cancel();
+        break;
+    default:
+        colours.closeBox();
+        break;
+    }
+    QApplication::processEvents(); // the closed window goes once its own event is handled
+    require(quiz.program.settingsWindow() == nullptr, "the colour window is still there");
+}
+
+} // namespace test

@@ -1,0 +1,47 @@
+#include "memory.h"
+
+#include <QFile>
+#include <QList>
+#include <cstddef>
+#include <malloc.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own count of the bytes held; GCC ships no header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace test {
+
+long long heapInUse() {
+    malloc_trim(0);
+#if defined(__SANITIZE_ADDRESS__)
+    return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
+#else
+    return static_cast<long long>(mallinfo2().uordblks);
+#endif
+}
+
+long long residentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+long long peakResidentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+        }
+    }
+    return 0;
+}
+
+} // namespace test

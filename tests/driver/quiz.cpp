@@ -1,0 +1,158 @@
+#include "quiz.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+#include <algorithm>
+#include <utility>
+
+namespace test {
+
+void require(bool condition, const std::string& message) {
+    if (!condition) {
+        throw DriverFailure(message);
+    }
+}
+
+QString toQ(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string fromQ(const QString& text) {
+    return text.toStdString();
+}
+
+Quiz::Quiz(content::ContentTable table) : program(platform, std::move(table)) {
+    program.start();
+}
+
+keb::QuizControls& Quiz::arrange() const {
+    return QuizInternals::controls(program.mainWindow());
+}
+
+QWidget* Quiz::window() const {
+    return main().form.widget();
+}
+
+void letEventsRun() {
+    for (int turn = 0; turn < 3; ++turn) {
+        QCoreApplication::processEvents();
+    }
+}
+
+QWidget* childIn(QWidget* window, const char* name) {
+    auto* child = window->findChild<QWidget*>(name);
+    require(child != nullptr, std::string("no control ") + name);
+    return child;
+}
+
+QListWidget* listIn(QWidget* window, const char* name) {
+    auto* list = qobject_cast<QListWidget*>(childIn(window, name));
+    require(list != nullptr, std::string(name) + " is no list");
+    return list;
+}
+
+QStringList Quiz::shown(const char* listName) const {
+    QStringList items;
+    QListWidget* list = listIn(window(), listName);
+    for (int i = 0; i < list->count(); ++i) {
+        items << list->item(i)->text();
+    }
+    return items;
+}
+
+int Quiz::selectedRow(const char* listName) const {
+    const auto rows = listIn(window(), listName)->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+int Quiz::rowOf(int list, const std::string& text) const {
+    const auto& items = main().Slowo[list].items();
+    const auto found = std::find(items.begin(), items.end(), text);
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+const std::string& Quiz::phrase(int side, int n) const {
+    return content::itemAt(program.danni().danni(side), n - 1);
+}
+
+void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
+    require(row >= 0 && row < list->count(),
+            "no row " + std::to_string(row) + " in " + fromQ(list->objectName()));
+    list->scrollToItem(list->item(row));
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+void Quiz::clickItem(const char* listName, int row) const {
+    clickListRow(listIn(window(), listName), row);
+}
+
+void Quiz::clickItem(const char* listName, const QString& text) const {
+    const int row = static_cast<int>(shown(listName).indexOf(text));
+    require(row >= 0, "no item " + fromQ(text) + " in " + listName);
+    clickItem(listName, row);
+}
+
+void Quiz::press(const char* buttonName) const {
+    auto* button = qobject_cast<QPushButton*>(childIn(window(), buttonName));
+    require(button != nullptr, std::string(buttonName) + " is no button");
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Quiz::clickThumbnail() const {
+    QTest::mouseClick(childIn(window(), "Grafika_0"), Qt::LeftButton);
+}
+
+void clickMenu(QWidget* window, const char* actionName) {
+    auto* bar = window->findChild<QMenuBar*>();
+    require(bar != nullptr, "no menu bar");
+    auto* action = window->findChild<QAction*>(actionName);
+    require(action != nullptr, std::string("no menu command ") + actionName);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+}
+
+void clickOption(QWidget* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+void Quiz::menu(const char* actionName) const {
+    clickMenu(window(), actionName);
+}
+
+void Quiz::enterPair(int left, int right) const {
+    clickItem("Slowo_0", toQ(phrase(0, left)));
+    clickItem("Slowo_1", toQ(phrase(1, right)));
+    pressChoose();
+}
+
+QString Quiz::label() const {
+    return toQ(main().Ndapis->caption());
+}
+
+QString Quiz::explanationBox() const {
+    return toQ(main().Prowerka[0].text());
+}
+
+QAccessibleInterface* accessibleOf(QWidget* window, const char* name) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(childIn(window, name));
+    require(a != nullptr, std::string(name) + " has no accessible interface");
+    return a;
+}
+
+int windowCount(const char* name, bool visibleOnly) {
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const bool named = !name || w->objectName() == QLatin1String(name);
+        count += named && (!visibleOnly || w->isVisible()) ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace test

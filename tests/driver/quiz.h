@@ -1,0 +1,109 @@
+#pragma once
+
+// A learner at the keyboard and mouse of a fresh program, for the tests and the benchmark. What
+// cannot be done (a control that is not there, a row out of range) throws DriverFailure, which
+// ends the test it stands in.
+
+#include "app/program.h"
+#include "content/content_store.h"
+#include "content/content_table.h"
+#include "contents.h"
+#include "quiz/main_window.h"
+#include "ui/platform.h"
+
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class QAccessibleInterface;
+class QListWidget;
+class QWidget;
+
+namespace test {
+
+class DriverFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws DriverFailure with the message unless the condition holds.
+void require(bool condition, const std::string& message);
+
+// The quiz window's insides, for states no learner can reach and for timing the handlers alone.
+class QuizInternals {
+public:
+    static keb::QuizControls& controls(keb::MainWindow& window) { return window.c_; }
+    static void Oceni_testa(keb::MainWindow& window) { window.Oceni_testa(); }
+};
+
+// Records that the program ended instead of ending the test; lists the fonts it is given.
+class RecordingPlatform : public ui::Platform {
+public:
+    void endProcess() override { ++endCount; }
+    std::vector<std::string> fontFamilies() const override { return fonts; }
+
+    int endCount = 0;
+    std::vector<std::string> fonts{"Liberation Sans", "Liberation Serif", "Times New Roman",
+                                   "DejaVu Sans"};
+};
+
+// A started program with the built-in content or the given one.
+class Quiz {
+public:
+    explicit Quiz(content::ContentTable table = content::builtinContent());
+    // The quiz window as it stands.
+    const keb::QuizControls& main() const { return program.mainWindow().controls(); }
+    // The quiz window's controls to write to directly: only for states no learner can reach.
+    keb::QuizControls& arrange() const;
+    QWidget* window() const;
+
+    // What the learner sees in a list of the quiz window, top to bottom.
+    QStringList shown(const char* listName) const;
+    int selectedRow(const char* listName) const;
+    // The row of a phrase in a list of the quiz window, as the program keeps it; -1 if absent.
+    int rowOf(int list, const std::string& text) const;
+    // Phrase n (from 1) of a side of the content.
+    const std::string& phrase(int side, int n) const;
+
+    // Learner actions on the quiz window.
+    void clickItem(const char* listName, int row) const;
+    void clickItem(const char* listName, const QString& text) const;
+    void press(const char* buttonName) const;
+    void pressChoose() const { press("Uprawl_0"); }
+    void pressWithdraw() const { press("Uprawl_1"); }
+    void pressEvaluate() const { press("Uprawl_2"); }
+    void pressExplain() const { press("Uprawl_3"); }
+    void clickThumbnail() const;
+    void menu(const char* actionName) const;
+    // Enters left phrase n with right phrase m (content positions, from 1).
+    void enterPair(int left, int right) const;
+
+    QString label() const;
+    QString explanationBox() const;
+
+    RecordingPlatform platform;
+    mutable keb::Program program;
+};
+
+// Runs what the events handled so far posted, as the event loop does between two of the
+// learner's actions.
+void letEventsRun();
+
+QWidget* childIn(QWidget* window, const char* name);
+QListWidget* listIn(QWidget* window, const char* name);
+void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {});
+void clickMenu(QWidget* window, const char* actionName);
+// A click on an option button's round box, as a learner aims it.
+void clickOption(QWidget* option);
+// The accessible interface of a named control of the window.
+QAccessibleInterface* accessibleOf(QWidget* window, const char* name);
+// How many top-level windows of this name (of any, without one) there are; only the visible
+// ones if asked.
+int windowCount(const char* name, bool visibleOnly = false);
+
+QString toQ(const std::string& text);
+std::string fromQ(const QString& text);
+
+} // namespace test
