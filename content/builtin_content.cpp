@@ -1,5 +1,6 @@
 #include "content/content_table.h"
 
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -80,7 +81,7 @@ ContentTable builtinContent() {
                {std::string(kSite) + " KEB по География - американски щати и техните столици",
                 "11250", "120", "3135", "3360", "4575"}};
     t.otgowor.push_back(zeroFlags("Ima li obqsneniq"));
-    for (int k = 1; k <= 50; ++k) {
+    for (int k = 1; k <= static_cast<int>(std::size(kPairs)); ++k) {
         t.otgowor.push_back(extraLines(k));
     }
     t.ukazanie =

@@ -12,6 +12,10 @@ namespace keb {
 
 namespace {
 
+// What the enlarged view's window adds around the picture: its frame and caption, in twips.
+constexpr int kFrameWidth = 100;
+constexpr int kFrameHeight = 250;
+
 bool hasSlot(int n) {
     return n >= 1 && n <= PictureWindow::kSlots;
 }
@@ -56,7 +60,7 @@ void PictureSlots::Grafika_Click() {
     const ui::Rect size = store.Graphika[slot].geometry();
     store.Graphika[0].setSize(size.width, size.height);
     store.Graphika[0].setPicture(store.Graphika[slot].picture());
-    store.form.setOuterSize(size.width + 100, size.height + 250);
+    store.form.setOuterSize(size.width + kFrameWidth, size.height + kFrameHeight);
     store.form.showModeless();
 }
 

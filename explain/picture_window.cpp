@@ -7,21 +7,51 @@
 
 namespace keb {
 
+namespace {
+
+// The window's controls, one row a run of elements, in tab order. The slots' own positions mean
+// nothing: only their size and picture are read.
+enum class Array { Graphika, Spis_graf };
+struct Row {
+    Array array;
+    int first;
+    int last;
+    ui::Rect twips;
+    bool visible;
+    const char* accessibleName;
+};
+
+const Row kRows[] = {
+    {Array::Graphika, 0, 0, {0, 0, 1695, 1815}, true, "Картина"},
+    {Array::Graphika, 1, PictureWindow::kSlots, {0, 0, 1695, 1815}, false, nullptr},
+    {Array::Spis_graf, 0, 0, {0, 0, 1215, 1200}, false, nullptr},
+};
+
+} // namespace
+
 PictureWindow::PictureWindow(const content::ContentStore& danni)
     : form("KEB_Graphika", ui::WindowStyle::FixedTool, kWindowFont) {
     form.setCaption(danni.siteAddress() + " - KEB picture");
     form.setClientSize(11880, 8490);
-    for (int i = 0; i <= kSlots; ++i) {
-        // The slots' own positions mean nothing: only their size and picture are read.
-        Graphika.set(i, std::make_unique<ui::PictureBox>(form, "Graphika_" + std::to_string(i),
-                                                         ui::Rect{0, 0, 1695, 1815}, i == 0));
+    for (const Row& row : kRows) {
+        for (int i = row.first; i <= row.last; ++i) {
+            ui::Control* control = nullptr;
+            if (row.array == Array::Graphika) {
+                control = &Graphika.set(
+                    i, std::make_unique<ui::PictureBox>(form, ui::elementName("Graphika", i),
+                                                        row.twips, row.visible));
+            } else {
+                control = &Spis_graf.set(i, std::make_unique<ui::ListBox>(
+                                                form, ui::elementName("Spis_graf", i), row.twips,
+                                                ui::ListBox::Options{false, row.visible}));
+            }
+            if (row.accessibleName) {
+                control->setAccessibleName(row.accessibleName);
+            }
+        }
     }
-    Graphika[0].setAccessibleName("Картина");
-    auto& flags = Spis_graf.set(
-        0, std::make_unique<ui::ListBox>(form, "Spis_graf_0", ui::Rect{0, 0, 1215, 1200},
-                                         ui::ListBox::Options{false, false}));
     for (const std::string& flag : danni.pictureFlags()) {
-        flags.addItem(flag);
+        Spis_graf[0].addItem(flag);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/menu_command.h"
 #include "ui/platform.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -26,6 +27,143 @@ constexpr ui::ColourNumber kWindowGrey = 0x808080;
 constexpr ui::ColourNumber kRedCaption = 0x0000C0;
 constexpr ui::ColourNumber kGreenCaption = 0x00C000;
 constexpr ui::ColourNumber kBlueCaption = 0xC00000;
+
+// The window's controls, one row each, in tab order: which control, where, and how it reads.
+enum class Array { Label_Cv, picColor, Label_ST, Slider1, List_font, Text_Cv, Option1 };
+struct Row {
+    Array array;
+    int index = -1; // -1: a single control, not an element of an array
+    ui::Rect twips{};
+    const char* caption = "";
+    const char* toolTip = "";
+    std::optional<ui::ColourNumber> colour{}; // the text's
+    bool visible = true;
+    const ui::Font* font = &kControlFont;
+    bool sorted = false;
+};
+
+const ui::Font kPreviewFont{"MS Sans Serif", 8.25};
+constexpr const char* kSizeTip = " Определя размера на буквите ";
+
+const Row kRows[] = {
+    {Array::Label_Cv, 0, {120, 1560, 320, 315}, "Ч", "", kRedCaption},
+    {Array::Label_Cv, 1, {120, 2040, 320, 315}, "З", "", kGreenCaption},
+    {Array::Label_Cv, 2, {120, 2520, 320, 315}, "С", "", kBlueCaption},
+    {Array::Label_Cv,
+     3,
+     {795, 1150, 4020, 255},
+     "Цвят",
+     "Показва цифровата стойност на формирания цвят в 16-ична бройна система "},
+    {.array = Array::picColor,
+     .twips = {240, 120, 5055, 915},
+     .toolTip = "Получен изходен цвят",
+     .font = &kPreviewFont},
+    {Array::Label_ST,
+     0,
+     {3440, 1560, 315, 315},
+     "R",
+     "Цифрова стойност на червения цвят в обхвата [0 - 255] ",
+     kRedCaption},
+    {Array::Label_ST,
+     1,
+     {3440, 2040, 315, 315},
+     "G",
+     "Цифрова стойност на зеления цвят в обхвата [0 - 255] ",
+     kGreenCaption},
+    {Array::Label_ST,
+     2,
+     {3440, 2520, 315, 315},
+     "B",
+     "Цифрова стойност на синия цвят в обхвата [0 - 255] ",
+     kBlueCaption},
+    {Array::Slider1,
+     0,
+     {440, 1560, 3000, 315},
+     "",
+     "Промяна на стойн остта на червената съставка "},
+    {Array::Slider1, 1, {440, 2040, 3000, 315}, "", "Промяна на стойн остта на зелената съставка "},
+    {Array::Slider1, 2, {440, 2520, 3000, 315}, "", "Промяна на стойн остта на синята съставка "},
+    {.array = Array::List_font,
+     .index = 0,
+     .twips = {600, 2900, 2655, 1200},
+     .toolTip = " Определя избрания шрифт ",
+     .visible = false,
+     .font = &kWindowFont,
+     .sorted = true},
+    {.array = Array::List_font, .index = 1, .twips = {3840, 3840, 855, 735}, .toolTip = kSizeTip},
+    {Array::Label_Cv,
+     4,
+     {3860, 3450, 1490, 285},
+     "Размер  шрифт",
+     "Показва размера на буквите във формирания текст "},
+    {.array = Array::Text_Cv,
+     .index = 0,
+     .twips = {600, 4200, 2655, 405},
+     .toolTip = "Полето илюстрира шрифт, размер на букви, цвят и фон на букви ",
+     .font = &kWindowFont},
+    {Array::Option1, 0, {3860, 1560, 345, 285}, "", " За настройване цвета на фона на формата "},
+    {Array::Label_Cv,
+     5,
+     {4200, 1560, 1155, 285},
+     "Цвят форма",
+     "За настройване цвета на фона на формата "},
+    {Array::Option1,
+     1,
+     {3860, 2040, 345, 285},
+     "",
+     " За настройване цвета на фона в текстовите полета "},
+    {Array::Label_Cv,
+     6,
+     {4200, 2040, 1155, 285},
+     "Фон текст",
+     "За настройване цвета на фона в текстовите полета "},
+    {Array::Option1,
+     2,
+     {3860, 2520, 345, 285},
+     "",
+     " За настройване цвета на текста в текстовите полета "},
+    {Array::Label_Cv,
+     7,
+     {4200, 2520, 1155, 285},
+     "Цвят текст",
+     " За настройване цвета на текста в текстовите полета "},
+    {.array = Array::Option1,
+     .index = 3,
+     .twips = {3860, 3000, 345, 285},
+     .toolTip = " За настройване цвета на фона на бутоните ",
+     .visible = false},
+    {.array = Array::Label_Cv,
+     .index = 8,
+     .twips = {4200, 3000, 1155, 285},
+     .caption = "Цвят бутон",
+     .toolTip = " За настройване цвета на фона на бутоните ",
+     .visible = false},
+    {.array = Array::List_font,
+     .index = 2,
+     .twips = {0, 3120, 150, 1485},
+     .toolTip = kSizeTip,
+     .visible = false},
+};
+
+const char* arrayName(Array array) {
+    switch (array) {
+    case Array::Label_Cv:
+        return "Label_Cv";
+    case Array::picColor:
+        return "picColor";
+    case Array::Label_ST:
+        return "Label_ST";
+    case Array::Slider1:
+        return "Slider1";
+    case Array::List_font:
+        return "List_font";
+    case Array::Text_Cv:
+        return "Text_Cv";
+    case Array::Option1:
+        break;
+    }
+    return "Option1";
+}
 
 } // namespace
 
@@ -48,114 +186,73 @@ SettingsWindow::SettingsWindow(AppearanceTarget& quiz, const ui::Platform& platf
     createControls();
 }
 
-// In tab order.
 void SettingsWindow::createControls() {
-    const auto label = [this](ui::ControlArray<ui::Label>& array, const char* name, int index,
-                              ui::Rect r, const char* caption, const char* tip) -> ui::Label& {
-        auto& l = array.set(index, std::make_unique<ui::Label>(form, ui::elementName(name, index),
-                                                               r, caption, ui::Align::Centre));
-        l.setFont(kControlFont);
-        l.setToolTip(tip);
-        return l;
-    };
-    label(Label_Cv, "Label_Cv", 0, {120, 1560, 320, 315}, "Ч", "").setForeColor(kRedCaption);
-    label(Label_Cv, "Label_Cv", 1, {120, 2040, 320, 315}, "З", "").setForeColor(kGreenCaption);
-    label(Label_Cv, "Label_Cv", 2, {120, 2520, 320, 315}, "С", "").setForeColor(kBlueCaption);
-    label(Label_Cv, "Label_Cv", 3, {795, 1150, 4020, 255}, "Цвят",
-          "Показва цифровата стойност на формирания цвят в 16-ична бройна система ");
-
-    picColor =
-        std::make_unique<ui::PictureBox>(form, "picColor", ui::Rect{240, 120, 5055, 915}, true);
-    picColor->setFont(ui::Font{"MS Sans Serif", 8.25});
-    picColor->setToolTip("Получен изходен цвят");
-
-    label(Label_ST, "Label_ST", 0, {3440, 1560, 315, 315}, "R",
-          "Цифрова стойност на червения цвят в обхвата [0 - 255] ")
-        .setForeColor(kRedCaption);
-    label(Label_ST, "Label_ST", 1, {3440, 2040, 315, 315}, "G",
-          "Цифрова стойност на зеления цвят в обхвата [0 - 255] ")
-        .setForeColor(kGreenCaption);
-    label(Label_ST, "Label_ST", 2, {3440, 2520, 315, 315}, "B",
-          "Цифрова стойност на синия цвят в обхвата [0 - 255] ")
-        .setForeColor(kBlueCaption);
-
-    const char* const sliderTips[] = {"Промяна на стойн остта на червената съставка ",
-                                      "Промяна на стойн остта на зелената съставка ",
-                                      "Промяна на стойн остта на синята съставка "};
-    for (int k = 0; k < 3; ++k) {
-        auto& s =
-            Slider1.set(k, std::make_unique<ui::Slider>(form, ui::elementName("Slider1", k),
-                                                        ui::Rect{440, 1560 + 480 * k, 3000, 315},
+    for (const Row& row : kRows) {
+        const std::string name =
+            row.index < 0 ? arrayName(row.array) : ui::elementName(arrayName(row.array), row.index);
+        ui::Control* control = nullptr;
+        switch (row.array) {
+        case Array::Label_Cv:
+        case Array::Label_ST: {
+            auto& labels = row.array == Array::Label_Cv ? Label_Cv : Label_ST;
+            auto& label =
+                labels.set(row.index, std::make_unique<ui::Label>(form, name, row.twips,
+                                                                  row.caption, ui::Align::Centre));
+            if (!row.visible) {
+                label.setVisible(false);
+            }
+            control = &label;
+            break;
+        }
+        case Array::picColor:
+            picColor = std::make_unique<ui::PictureBox>(form, name, row.twips, row.visible);
+            control = picColor.get();
+            break;
+        case Array::Slider1:
+            control = &Slider1.set(
+                row.index, std::make_unique<ui::Slider>(form, name, row.twips,
                                                         ui::Slider::Options{0, 255, 1, 10}));
-        s.setFont(kControlFont);
-        s.setToolTip(sliderTips[k]);
-        s.onScroll([this, k] { Slider1_Scroll(k); });
+            break;
+        case Array::List_font:
+            control = &List_font.set(row.index, std::make_unique<ui::ListBox>(
+                                                    form, name, row.twips,
+                                                    ui::ListBox::Options{row.sorted, row.visible}));
+            break;
+        case Array::Text_Cv:
+            control = &Text_Cv.set(
+                row.index, std::make_unique<ui::TextBox>(
+                               form, name, row.twips,
+                               ui::TextBox::Options{false, false, ui::Align::Centre, row.visible}));
+            break;
+        case Array::Option1:
+            control = &Option1.set(
+                row.index, std::make_unique<ui::OptionButton>(form, name, row.twips, row.visible));
+            break;
+        }
+        control->setFont(*row.font);
+        control->setToolTip(row.toolTip);
+        if (row.colour) {
+            control->setForeColor(*row.colour);
+        }
     }
 
-    auto& names = List_font.set(
-        0, std::make_unique<ui::ListBox>(form, "List_font_0", ui::Rect{600, 2900, 2655, 1200},
-                                         ui::ListBox::Options{true, false}));
-    names.setFont(kWindowFont);
-    names.setToolTip(" Определя избрания шрифт ");
-    auto& sizes = List_font.set(
-        1, std::make_unique<ui::ListBox>(form, "List_font_1", ui::Rect{3840, 3840, 855, 735},
-                                         ui::ListBox::Options{false, true}));
-    sizes.setFont(kControlFont);
-    sizes.setToolTip(" Определя размера на буквите ");
+    // What the rows do not say: the lists' and the sample's first contents, the first choice and
+    // the handlers.
     for (int size = 8; size <= 14; ++size) {
-        sizes.addItem(decimal(size));
+        List_font[1].addItem(decimal(size));
     }
-
-    label(Label_Cv, "Label_Cv", 4, {3860, 3450, 1490, 285}, "Размер  шрифт",
-          "Показва размера на буквите във формирания текст ");
-
-    auto& sample = Text_Cv.set(0, std::make_unique<ui::TextBox>(
-                                      form, "Text_Cv_0", ui::Rect{600, 4200, 2655, 405},
-                                      ui::TextBox::Options{false, false, ui::Align::Centre, true}));
-    sample.setFont(kWindowFont);
-    sample.setToolTip("Полето илюстрира шрифт, размер на букви, цвят и фон на букви ");
-    sample.setText("Шрифт");
-
-    struct OptionRow {
-        const char* tip;
-        const char* caption;
-        const char* captionTip;
-    };
-    const OptionRow rows[] = {
-        {" За настройване цвета на фона на формата ", "Цвят форма",
-         "За настройване цвета на фона на формата "},
-        {" За настройване цвета на фона в текстовите полета ", "Фон текст",
-         "За настройване цвета на фона в текстовите полета "},
-        {" За настройване цвета на текста в текстовите полета ", "Цвят текст",
-         " За настройване цвета на текста в текстовите полета "},
-        {" За настройване цвета на фона на бутоните ", "Цвят бутон",
-         " За настройване цвета на фона на бутоните "},
-    };
-    for (int i = 0; i < 4; ++i) {
-        const int top = i < 3 ? 1560 + 480 * i : 3000;
-        const bool visible = i < 3;
-        auto& option = Option1.set(
-            i, std::make_unique<ui::OptionButton>(form, ui::elementName("Option1", i),
-                                                  ui::Rect{3860, top, 345, 285}, visible));
-        option.setFont(kControlFont);
-        option.setToolTip(rows[i].tip);
-        option.onClick([this, i] { Option1_Click(i); });
-        label(Label_Cv, "Label_Cv", 5 + i, {4200, top, 1155, 285}, rows[i].caption,
-              rows[i].captionTip)
-            .setVisible(visible);
-    }
+    Text_Cv[0].setText("Шрифт");
     Option1[0].setValue(true);
-
-    auto& copy = List_font.set(
-        2, std::make_unique<ui::ListBox>(form, "List_font_2", ui::Rect{0, 3120, 150, 1485},
-                                         ui::ListBox::Options{false, false}));
-    copy.setFont(kControlFont);
-    copy.setToolTip(" Определя размера на буквите ");
     for (const std::string& item : hiddenRecordCopy()) {
-        copy.addItem(item);
+        List_font[2].addItem(item);
     }
-
-    for (int i = 0; i < 3; ++i) {
+    for (int k = 0; k < Slider1.size(); ++k) {
+        Slider1[k].onScroll([this, k] { Slider1_Scroll(k); });
+    }
+    for (int i = 0; i < Option1.size(); ++i) {
+        Option1[i].onClick([this, i] { Option1_Click(i); });
+    }
+    for (int i = 0; i < List_font.size(); ++i) {
         List_font[i].onClick([this, i] { List_font_Click(i); });
     }
 }
