@@ -55,8 +55,8 @@ private:
     // The settings window has closed: it goes, and the next opening makes a new one.
     void settingsClosed();
 
-    // Each member is made after, and so goes before, those it works on: the windows before the
-    // content, the settings window before the quiz window it sets.
+    // The members go in the reverse of their order here, each before those it works on: the
+    // windows before the content, the settings window before the quiz window it sets.
     ui::Platform& platform_;
     content::ContentTable table_;
     std::unique_ptr<content::ContentStore> danni_;

@@ -134,6 +134,9 @@ TEST(Window, ClientAndOuterSizesInTwips) {
 TEST(HiddenList, KeepsItsItemsAndShowsThemWhenMadeVisible) {
     ui::Window window("Test", ui::WindowStyle::FixedSingle);
     ui::ListBox list(window, "hidden", {0, 0, 1500, 1500}, {true, false});
+    list.setEnabled(false);
+    list.setToolTip("Скрит списък");
+    list.setBackColor(255);
     for (const char* text : {"в", "а", "б"}) {
         list.addItem(text);
     }
@@ -144,6 +147,12 @@ TEST(HiddenList, KeepsItsItemsAndShowsThemWhenMadeVisible) {
     list.setVisible(true);
     auto* widget = static_cast<QListWidget*>(list.widget());
     EXPECT_EQ(widget->objectName(), QStringLiteral("hidden"));
+    // What was set on it while hidden holds for the list shown.
+    EXPECT_FALSE(widget->isEnabled());
+    EXPECT_EQ(widget->toolTip(), QStringLiteral("Скрит списък"));
+    EXPECT_EQ(widget->accessibleName(), QStringLiteral("Скрит списък"));
+    EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(list.geometry(), (ui::Rect{0, 0, 1500, 1500}));
     ASSERT_EQ(widget->count(), 2);
     EXPECT_EQ(widget->item(1)->text(), QStringLiteral("в"));
     EXPECT_TRUE(widget->item(1)->isSelected());

@@ -22,6 +22,13 @@ TEST(Cp1251, SortsByTheCodePageBytesNotByCodePoints) {
     EXPECT_FALSE(ui::sortsBefore("а", "а"));
     EXPECT_EQ(ui::toWindows1251("Ёё№"), std::string("\xA8\xB8\xB9"));
     EXPECT_EQ(ui::toWindows1251("中"), "?");
+    // Bytes that are no UTF-8: a lone continuation, a cut sequence, a lead byte without its tail.
+    EXPECT_EQ(ui::toWindows1251("a\x80"
+                                "b"),
+              "a\x80"
+              "b");
+    EXPECT_EQ(ui::toWindows1251("\xD0"), "\xD0");
+    EXPECT_EQ(ui::toWindows1251("\xD0z\xFF"), "\xD0z\xFF");
 }
 
 // The order the lists keep agrees with the code page's table of letters, written out in the

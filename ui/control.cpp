@@ -137,6 +137,25 @@ ColourNumber Control::foreColor() const {
     return fromQColor(widget_->palette().color(widget_->foregroundRole()));
 }
 
+// Everything a control's setters write to its widget, read from the widget it has.
+void Control::replaceWidget(QWidget* replacement) {
+    QWidget* old = widget_;
+    replacement->setObjectName(old->objectName());
+    replacement->setGeometry(old->geometry());
+    replacement->setEnabled(old->isEnabled());
+    replacement->setToolTip(old->toolTip());
+    replacement->setAccessibleName(old->accessibleName());
+    if (old->testAttribute(Qt::WA_SetFont)) {
+        replacement->setFont(old->font());
+    }
+    QWidget::setTabOrder(old, replacement);
+    widget_ = replacement;
+    delete old;
+    if (back_ || fore_) {
+        applyPaletteColours();
+    }
+}
+
 void Control::applyPaletteColours() {
     QPalette p = widget_->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -56,6 +56,9 @@ protected:
     // Buttons and labels: a screen reader reads their caption.
     virtual bool hasCaption() const { return false; }
     void applyPaletteColours();
+    // Puts another toolkit widget in the present one's place, in its window and its tab order,
+    // with everything set on the control so far; the present widget goes.
+    void replaceWidget(QWidget* replacement);
 
     QWidget* widget_;
     Rect asked_; // the geometry last asked for, in twips

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace ui {
 
@@ -31,8 +32,9 @@ unsigned char encode(char32_t cp) {
     return '?';
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; a malformed byte stands for itself.
-char32_t decode(const std::string& text, std::size_t& i) {
+// Decodes one UTF-8 sequence at text[i], advancing i past it; a malformed byte is no sequence,
+// and i stays.
+std::optional<char32_t> decode(const std::string& text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     int length = lead < 0x80           ? 1
                  : (lead >> 5) == 0x6  ? 2
@@ -40,15 +42,13 @@ char32_t decode(const std::string& text, std::size_t& i) {
                  : (lead >> 3) == 0x1E ? 4
                                        : 0;
     if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-        ++i;
-        return 0xFFFD;
+        return std::nullopt;
     }
     auto cp = static_cast<char32_t>(length == 1 ? lead : lead & (0x7F >> length));
     for (int k = 1; k < length; ++k) {
         const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
         if ((next & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
+            return std::nullopt;
         }
         cp = (cp << 6) | (next & 0x3F);
     }
@@ -62,7 +62,9 @@ std::string toWindows1251(const std::string& utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        out.push_back(static_cast<char>(encode(decode(utf8, i))));
+        const std::optional<char32_t> cp = decode(utf8, i);
+        // A malformed byte stands for itself.
+        out.push_back(cp ? static_cast<char>(encode(*cp)) : utf8[i++]);
     }
     return out;
 }

@@ -21,22 +21,8 @@ ListBox::ListBox(Window& window, const std::string& objectName, const Rect& twip
 
 void ListBox::setVisible(bool visible) {
     if (visible && !list_) {
-        QWidget* placeholder = widget_;
-        list_ = new ListWidget(placeholder->parentWidget(), *this);
-        list_->setObjectName(placeholder->objectName());
-        list_->setGeometry(placeholder->geometry());
-        list_->setToolTip(placeholder->toolTip());
-        list_->setAccessibleName(placeholder->accessibleName());
-        if (placeholder->testAttribute(Qt::WA_SetFont)) {
-            list_->setFont(placeholder->font());
-        }
-        if (placeholder->testAttribute(Qt::WA_SetPalette)) {
-            list_->setPalette(placeholder->palette());
-        }
-        list_->setAutoFillBackground(placeholder->autoFillBackground());
-        QWidget::setTabOrder(placeholder, list_); // the list takes the placeholder's place
-        widget_ = list_;
-        delete placeholder;
+        list_ = new ListWidget(widget_->parentWidget(), *this);
+        replaceWidget(list_);
         const ListWidget::Quiet quiet(*list_);
         for (const std::string& text : items_) {
             list_->addItem(toQt(text));

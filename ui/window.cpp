@@ -89,7 +89,7 @@ bool canPlaceWindows() {
 } // namespace
 
 Window::Window(const std::string& objectName, WindowStyle style, const Font& font)
-    : form_(new FormWidget(*this)), news_(new detail::News(form_)) {
+    : form_(std::make_unique<FormWidget>(*this)), news_(new detail::News(form_.get())) {
     form_->setObjectName(toQt(objectName));
     if (!font.face.empty()) {
         setFont(font);
@@ -104,7 +104,7 @@ Window::~Window() {
     for (QWidget* child : children) {
         child->blockSignals(true);
     }
-    delete form_;
+    form_.reset();
 }
 
 void Window::setCaption(const std::string& caption) {
@@ -160,15 +160,16 @@ void Window::fitOuterSize() {
     QWidget* client = form_->centralWidget();
     bool changed = false;
     if (askedOuterWidth_ > 0) {
-        const int w = std::max(twipsToPixels(askedOuterWidth_) - frameExtraWidth(form_), 0);
+        const int w = std::max(twipsToPixels(askedOuterWidth_) - frameExtraWidth(form_.get()), 0);
         if (w != client->width()) {
             client->setFixedWidth(w);
             changed = true;
         }
     }
     if (askedOuterHeight_ > 0) {
-        const int h = std::max(
-            twipsToPixels(askedOuterHeight_) - frameExtraHeight(form_) - menuHeight(form_), 0);
+        const int h = std::max(twipsToPixels(askedOuterHeight_) - frameExtraHeight(form_.get()) -
+                                   menuHeight(form_.get()),
+                               0);
         if (h != client->height()) {
             client->setFixedHeight(h);
             changed = true;
@@ -241,7 +242,7 @@ void Window::centreOnScreen() {
 // corner, and with it the caption and the menu bar, stays on the screen.
 void Window::placeCentred() {
     form_->adjustSize();
-    const QRect screen = availableScreen(form_);
+    const QRect screen = availableScreen(form_.get());
     if (screen.isEmpty()) {
         return;
     }
@@ -262,7 +263,7 @@ void Window::keepTopLeftOnScreen() {
     if (!canPlaceWindows() || centred_) {
         return;
     }
-    const QRect screen = availableScreen(form_);
+    const QRect screen = availableScreen(form_.get());
     const QRect frame = form_->frameGeometry();
     if (screen.isEmpty() || screen.contains(frame.topLeft())) {
         return;
@@ -301,7 +302,7 @@ void Window::onCloseBox(std::function<void()> handler) {
 }
 
 QWidget* Window::widget() const {
-    return form_;
+    return form_.get();
 }
 
 QWidget* Window::clientArea() const {

@@ -88,7 +88,7 @@ private:
     void placeCentred();
     void keepTopLeftOnScreen();
 
-    FormWidget* form_;
+    std::unique_ptr<FormWidget> form_;
     int askedOuterWidth_ = 0;
     int askedOuterHeight_ = 0;
     bool centred_ = false;
