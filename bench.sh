@@ -12,8 +12,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 build=build/bench
 log=$build/build.log
 mkdir -p "$build"
-if ! { cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKEB_BUILD_TESTS=OFF -DKEB_BUILD_BENCH=ON &&
-    cmake --build "$build" -j"$jobs" --target keb_bench; } >"$log" 2>&1; then
+if ! { cmake --preset bench && cmake --build --preset bench -j"$jobs"; } >"$log" 2>&1; then
     cat "$log" >&2
     echo "bench.sh: the benchmark did not build (above)." >&2
     exit 1
@@ -22,6 +21,6 @@ state=$build/display
 scripts/display_server.sh start x11 "$state"
 trap 'scripts/display_server.sh stop "$state"' EXIT
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo '?')"
-# shellcheck disable=SC2046
-env $(cat "$state/env") QT_QPA_PLATFORM=offscreen "$build/bench/keb_bench" 2>/dev/null
+scripts/display_server.sh run "$state" env QT_QPA_PLATFORM=offscreen "$build/bench/keb_bench" \
+    2>/dev/null
 echo "All rows but the exec-to-first-frame ones run headless (offscreen), in one process."

@@ -7,10 +7,36 @@ cd "$(dirname "$0")"
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES
 
-jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DKEB_BUILD_TESTS=OFF >/dev/null
-cmake --build build/release -j"$jobs"
 program=build/release/keb
+
+# On the virtual display: the quiz in the background, and a screenshot once its window is drawn.
+if [ "${1:-}" = "--screenshot" ]; then
+    QT_QPA_PLATFORM=xcb "$program" &
+    quiz=$!
+    trap 'kill "$quiz" 2>/dev/null || true' EXIT
+    mkdir -p build/screenshots
+    shot=$(pwd)/build/screenshots/run-main-window.png
+    # Wait until the window is drawn: the bare screen is one colour, so it trims to almost nothing.
+    for _ in $(seq 100); do
+        sleep 0.2
+        if import -window root "$shot.full.png" 2>/dev/null &&
+            convert "$shot.full.png" -trim +repage "$shot" 2>/dev/null &&
+            [ "$(identify -format '%w' "$shot")" -gt 300 ]; then
+            sleep 1 # let the first paint settle
+            import -window root "$shot.full.png"
+            convert "$shot.full.png" -trim +repage "$shot"
+            rm -f "$shot.full.png"
+            echo "Screenshot of the main window: $shot"
+            exit 0
+        fi
+    done
+    echo "The quiz window did not appear on the virtual display." >&2
+    exit 1
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$jobs"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
@@ -20,33 +46,5 @@ echo "No display found: running the quiz on a virtual display (Xvfb) to take a s
 ensure_packages xvfb xauth dbus-daemon imagemagick
 state=build/screenshots/display
 scripts/display_server.sh start x11 "$state"
-quiz=""
-cleanup() {
-    [ -n "$quiz" ] && kill "$quiz" 2>/dev/null || true
-    scripts/display_server.sh stop "$state"
-}
-trap cleanup EXIT
-
-# shellcheck disable=SC2046
-export $(cat "$state/env")
-QT_QPA_PLATFORM=xcb "$program" &
-quiz=$!
-
-mkdir -p build/screenshots
-shot=$(pwd)/build/screenshots/run-main-window.png
-# Wait until the window is drawn: the bare screen is one colour, so it trims to almost nothing.
-for _ in $(seq 100); do
-    sleep 0.2
-    if import -window root "$shot.full.png" 2>/dev/null &&
-        convert "$shot.full.png" -trim +repage "$shot" 2>/dev/null &&
-        [ "$(identify -format '%w' "$shot")" -gt 300 ]; then
-        sleep 1 # let the first paint settle
-        import -window root "$shot.full.png"
-        convert "$shot.full.png" -trim +repage "$shot"
-        rm -f "$shot.full.png"
-        echo "Screenshot of the main window: $shot"
-        exit 0
-    fi
-done
-echo "The quiz window did not appear on the virtual display." >&2
-exit 1
+trap 'scripts/display_server.sh stop "$state"' EXIT
+scripts/display_server.sh run "$state" ./run.sh --screenshot

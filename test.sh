@@ -9,16 +9,13 @@ cd "$(dirname "$0")"
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES $TEST_PACKAGES $DISPLAY_PACKAGES
 
-build=build/test
-flags=()
+preset=debug
 if [ "${1:-}" = "--sanitize" ]; then
-    build=build/sanitize
-    flags=(-DKEB_SANITIZE=ON)
+    preset=sanitize
     export_sanitizer_options
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON -DKEB_BUILD_BENCH=ON "${flags[@]}"
-cmake --build "$build" -j"$jobs"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j"$jobs"
+cmake --preset "$preset"
+cmake --build --preset "$preset" -j"$jobs"
+ctest --preset "$preset" -j"$jobs"

@@ -8,25 +8,26 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 minutes=10
 seed=1
-build=build/test
-flags=()
+preset=debug
 while [ $# -gt 0 ]; do
     case $1 in
     --minutes) minutes=$2; shift 2 ;;
     --seed) seed=$2; shift 2 ;;
-    --sanitize) build=build/sanitize; flags=(-DKEB_SANITIZE=ON); shift ;;
+    --sanitize) preset=sanitize; shift ;;
     *) echo "usage: scripts/monkey.sh [--minutes N] [--seed S] [--sanitize]" >&2; exit 2 ;;
     esac
 done
 . scripts/setup.sh
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES $TEST_PACKAGES $DISPLAY_PACKAGES
-if [ "$build" = build/sanitize ]; then
+build=build/test
+if [ "$preset" = sanitize ]; then
+    build=build/sanitize
     export_sanitizer_options
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON "${flags[@]}" >/dev/null
-cmake --build "$build" -j"$jobs" --target keb keb_monkey
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j"$jobs" --target keb keb_monkey
 state="$build/displays/monkey-run"
 scripts/display_server.sh start x11 "$state"
 trap 'scripts/display_server.sh stop "$state"' EXIT

@@ -9,11 +9,12 @@ ensure_packages $BUILD_PACKAGES $TEST_PACKAGES $DISPLAY_PACKAGES
 
 build=build/test
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKEB_WERROR=ON -DKEB_BUILD_TESTS=ON >/dev/null
-cmake --build "$build" -j"$jobs" --target keb_x11_tests
+cmake --preset debug >/dev/null
+cmake --build --preset debug -j"$jobs" --target keb_x11_tests
 displays="$build/displays/renew"
 scripts/display_server.sh start x11 "$displays/x11"
 trap 'scripts/display_server.sh stop "$displays/x11"' EXIT
-KEB_DISPLAYS_DIR="$displays" KEB_TEST_PLATFORM=x11 KEB_RENEW_PICTURES=1 \
-    "$build/tests/keb_x11_tests" --gtest_filter='ReadmePictures.*'
+scripts/display_server.sh run "$displays/x11" env KEB_DISPLAYS_DIR="$displays" \
+    KEB_TEST_PLATFORM=x11 KEB_RENEW_PICTURES=1 "$build/tests/keb_x11_tests" \
+    --gtest_filter='ReadmePictures.*'
 echo "Renewed: $(ls docs/*.png | tr '\n' ' ')"
