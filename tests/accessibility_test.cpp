@@ -105,8 +105,8 @@ TEST(Accessibility, ThumbnailCanBePressedByAssistiveTechnology) {
 
 TEST(Accessibility, SettingsWindowControlsHaveNamesAndRoles) {
     Quiz quiz;
-    quiz.menu("Cwqt");
-    QWidget* window = quiz.program.settingsWindow()->form.widget();
+    const test::ColourWindow colours(quiz);
+    QWidget* window = colours.widget();
     const std::vector<Expected> controls{
         {"picColor", QAccessible::Graphic, "Получен изходен цвят"},
         {"Label_Cv_3", QAccessible::StaticText, "Цвят"},
@@ -132,14 +132,14 @@ TEST(Accessibility, SettingsWindowControlsHaveNamesAndRoles) {
          "Полето илюстрира шрифт, размер на букви, цвят и фон на букви"},
     };
     expectNamesAndRoles(window, controls);
-    expectAllCovered(quiz.program.settingsWindow()->form.clientArea(), controls);
+    expectAllCovered(colours.window().form.clientArea(), controls);
 
     QAccessibleInterface* red = accessibleOf(window, "Slider1_0");
     ASSERT_NE(red->valueInterface(), nullptr);
     EXPECT_EQ(red->valueInterface()->currentValue().toInt(), 128);
     EXPECT_EQ(red->valueInterface()->maximumValue().toInt(), 255);
     EXPECT_EQ(accessibleOf(window, "Text_Cv_0")->text(QAccessible::Value), QStringLiteral("Шрифт"));
-    quiz.program.settingsWindow()->Option1_Click(2);
+    colours.window().Option1_Click(2);
     EXPECT_EQ(accessibleOf(window, "Label_Cv_3")->text(QAccessible::Name),
               QStringLiteral("Цвят в 10/16-тичен код = 8 /H8"));
     EXPECT_EQ(accessibleOf(window, "Label_ST_0")->text(QAccessible::Name), QStringLiteral("8"));

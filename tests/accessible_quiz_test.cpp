@@ -18,6 +18,8 @@
 #include <limits>
 
 using test::accessibleOf;
+using test::doAction;
+using test::menuCommand;
 using test::Quiz;
 
 namespace {
@@ -35,60 +37,12 @@ void expectSingleSelections(QWidget* window) {
     }
 }
 
-void doAction(QAccessibleInterface* a, const QString& action) {
-    ASSERT_NE(a, nullptr);
-    ASSERT_NE(a->actionInterface(), nullptr) << test::fromQ(a->text(QAccessible::Name));
-    ASSERT_TRUE(a->actionInterface()->actionNames().contains(action))
-        << test::fromQ(a->text(QAccessible::Name)) << " offers no " << test::fromQ(action);
-    a->actionInterface()->doAction(action);
-}
-
-// A button's Press action clicks it after a short animation.
-void press(QWidget* window, const char* button) {
-    doAction(accessibleOf(window, button), QAccessibleActionInterface::pressAction());
-    auto* b = window->findChild<QAbstractButton*>(button);
-    ASSERT_TRUE(QTest::qWaitFor([b] { return !b->isDown(); }, 2000)) << button;
-}
-
-// The item of the list with this text: its index among the list's children.
-int rowOf(QAccessibleInterface* list, const QString& text) {
-    for (int i = 0; i < list->childCount(); ++i) {
-        if (list->child(i)->text(QAccessible::Name) == text) {
-            return i;
-        }
-    }
-    ADD_FAILURE() << "no item " << test::fromQ(text);
-    return -1;
-}
-
-// Chooses an item by its own action, or through the list's table.
+// Chooses an item by its own action, or through the list's table; it is then the one selected.
 void choose(QWidget* window, const char* list, const QString& text, bool throughTheTable = false) {
+    test::chooseByAction(window, list, text, throughTheTable);
     QAccessibleInterface* a = accessibleOf(window, list);
-    const int row = rowOf(a, text);
-    ASSERT_GE(row, 0);
-    if (throughTheTable) {
-        ASSERT_TRUE(a->tableInterface()->selectRow(row));
-    } else {
-        doAction(a->child(row), QAccessibleActionInterface::toggleAction());
-    }
-    EXPECT_TRUE(a->child(row)->state().selected) << test::fromQ(text);
+    EXPECT_TRUE(a->child(test::childRowOf(a, text))->state().selected) << test::fromQ(text);
     expectSingleSelections(window);
-}
-
-QAccessibleInterface* menuCommand(QWidget* window, const QString& caption) {
-    QAccessibleInterface* bar =
-        QAccessible::queryAccessibleInterface(window->findChild<QMenuBar*>());
-    for (int i = 0; i < bar->childCount(); ++i) {
-        if (bar->child(i)->text(QAccessible::Name).remove(QLatin1Char('&')) == caption) {
-            return bar->child(i);
-        }
-    }
-    ADD_FAILURE() << "no menu command " << test::fromQ(caption);
-    return nullptr;
-}
-
-QString phrase(const Quiz& quiz, int side, int n) {
-    return test::toQ(quiz.program.danni().danni(side)[static_cast<std::size_t>(n - 1)]);
 }
 
 } // namespace
@@ -102,37 +56,37 @@ TEST(AccessibleQuiz, AWholeTestAndTheSettingsThroughActionsAndValuesAlone) {
     // and 40 crossed.
     for (int n = 1; n <= 40; ++n) {
         const int right = n <= 38 ? n : 79 - n;
-        choose(w, "Slowo_0", phrase(quiz, 0, n));
-        choose(w, "Slowo_1", phrase(quiz, 1, right), n % 2 == 0);
-        press(w, "Uprawl_0");
+        choose(w, "Slowo_0", test::toQ(quiz.phrase(0, n)));
+        choose(w, "Slowo_1", test::toQ(quiz.phrase(1, right)), n % 2 == 0);
+        test::pressByAction(w, "Uprawl_0");
         ASSERT_EQ(nameOf(w, "Ndapis"), QStringLiteral("Остават: %1").arg(50 - n));
     }
     QAccessibleInterface* answers = accessibleOf(w, "Slowo_2");
     ASSERT_EQ(answers->childCount(), 40);
     EXPECT_EQ(answers->child(39)->text(QAccessible::Name),
-              phrase(quiz, 0, 40) + " " + phrase(quiz, 1, 39));
+              test::toQ(quiz.phrase(0, 40)) + " " + test::toQ(quiz.phrase(1, 39)));
 
     // Withdraw the last answer and enter it again.
     choose(w, "Slowo_2", answers->child(39)->text(QAccessible::Name));
-    press(w, "Uprawl_1");
+    test::pressByAction(w, "Uprawl_1");
     EXPECT_EQ(answers->childCount(), 39);
     EXPECT_EQ(nameOf(w, "Ndapis"), QStringLiteral("Остават: 11"));
-    choose(w, "Slowo_0", phrase(quiz, 0, 40));
-    choose(w, "Slowo_1", phrase(quiz, 1, 39));
-    press(w, "Uprawl_0");
+    choose(w, "Slowo_0", test::toQ(quiz.phrase(0, 40)));
+    choose(w, "Slowo_1", test::toQ(quiz.phrase(1, 39)));
+    test::pressByAction(w, "Uprawl_0");
     EXPECT_EQ(answers->childCount(), 40);
 
     // The score, the first answer checked, and each answer explained.
-    press(w, "Uprawl_2");
+    test::pressByAction(w, "Uprawl_2");
     EXPECT_EQ(nameOf(w, "Ndapis"), QStringLiteral("Верни: 76%"));
     EXPECT_TRUE(answers->child(0)->state().selected);
     EXPECT_EQ(accessibleOf(w, "Prowerka_1")->text(QAccessible::Value), QStringLiteral("ДА"));
-    choose(w, "Slowo_2", phrase(quiz, 0, 39) + " " + phrase(quiz, 1, 40));
+    choose(w, "Slowo_2", test::toQ(quiz.phrase(0, 39)) + " " + test::toQ(quiz.phrase(1, 40)));
     EXPECT_EQ(accessibleOf(w, "Prowerka_1")->text(QAccessible::Value), QStringLiteral("НЕ"));
-    press(w, "Uprawl_3");
+    test::pressByAction(w, "Uprawl_3");
     EXPECT_EQ(accessibleOf(w, "Prowerka_0")->text(QAccessible::Value),
-              QStringLiteral("\n\"") + phrase(quiz, 0, 39) + "\" е във връзка с \"" +
-                  phrase(quiz, 1, 39) + "\"");
+              QStringLiteral("\n\"") + test::toQ(quiz.phrase(0, 39)) + "\" е във връзка с \"" +
+                  test::toQ(quiz.phrase(1, 39)) + "\"");
     // The selected answer's action is a click too: the box empties and the check shows again.
     doAction(answers->child(
                  answers->indexOfChild(answers->tableInterface()->selectedCells().constFirst())),
@@ -198,8 +152,7 @@ TEST(AccessibleQuiz, AListNeverHoldsTwoSelectedRowsNorLosesItsSelection) {
 
 TEST(AccessibleQuiz, AnOptionButtonsToggleIsAClick) {
     Quiz quiz;
-    quiz.menu("Cwqt");
-    keb::SettingsWindow* settings = quiz.program.settingsWindow();
+    keb::SettingsWindow* settings = &test::ColourWindow(quiz).window();
     QWidget* s = settings->form.widget();
     doAction(accessibleOf(s, "Option1_1"), QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(settings->target, 1);
@@ -210,8 +163,7 @@ TEST(AccessibleQuiz, AnOptionButtonsToggleIsAClick) {
     EXPECT_EQ(settings->Slider1[0].value(), 8);
     // A click after the toggle is a click as before: the chosen option's click runs once more.
     settings->Slider1[0].setValue(0);
-    QWidget* option = s->findChild<QWidget*>("Option1_2");
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    test::clickOption(test::childIn(s, "Option1_2"));
     EXPECT_EQ(settings->Slider1[0].value(), 8);
 }
 
@@ -354,6 +306,5 @@ TEST(AccessibleQuiz, CallsWithBadArgumentsAreRefusedAndChangeNothing) {
     expectBadArgumentsRefused(quiz.window());
     quiz.pressEvaluate();
     expectBadArgumentsRefused(quiz.window());
-    quiz.menu("Cwqt");
-    expectBadArgumentsRefused(quiz.program.settingsWindow()->form.widget());
+    expectBadArgumentsRefused(test::ColourWindow(quiz).widget());
 }

@@ -40,8 +40,7 @@ TEST(HighDpi, BothWindowsRenderAtRatioTwo) {
     EXPECT_EQ(image.pixelColor(edge - QPoint(1, 0)), QColor(0, 128, 0));
     EXPECT_NE(image.pixelColor(edge), QColor(0, 128, 0));
 
-    quiz.menu("Cwqt");
-    keb::SettingsWindow& settings = *quiz.program.settingsWindow();
+    keb::SettingsWindow& settings = test::ColourWindow(quiz).window();
     QWidget* sw = settings.form.widget();
     EXPECT_EQ(settings.form.clientWidth(), 5535);
     const QImage settingsImage = test::saveGrab(sw, "settings_window@2x.png");

@@ -4,67 +4,14 @@
 #include "learner.h"
 #include "settings/settings_window.h"
 
-#include <QApplication>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QSlider>
-#include <QTest>
-#include <algorithm>
-#include <cstddef>
 #include <gtest/gtest.h>
-#include <string>
 
+using test::activate;
+using test::focusedName;
+using test::key;
 using test::Quiz;
-
-namespace {
-
-QWidget* focused() {
-    return QApplication::focusWidget();
-}
-
-QString focusedName() {
-    return focused() ? focused()->objectName() : QString();
-}
-
-void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
-    QWidget* target = focused() ? focused() : QApplication::activeWindow();
-    ASSERT_NE(target, nullptr);
-    QTest::keyClick(target, k, modifiers);
-    // What the key set going runs before the next, as between a learner's keys; not while the
-    // explanation box has the focus: on the headless compositor, which gives no keyboard seat,
-    // the toolkit's Wayland platform fails drawing a text cursor there.
-    if (!qobject_cast<QPlainTextEdit*>(focused())) {
-        test::letEventsRun();
-    }
-}
-
-// Tabs forward until the named control has the focus; fails if a round passes without it.
-void tabTo(const char* name) {
-    for (int i = 0; i < 25 && focusedName() != QLatin1String(name); ++i) {
-        key(Qt::Key_Tab);
-    }
-    ASSERT_EQ(focusedName(), QLatin1String(name));
-}
-
-// Selects a row of the focused list with the keys: Home, then Down.
-void selectRow(int row) {
-    key(Qt::Key_Home);
-    for (int i = 0; i < row; ++i) {
-        key(Qt::Key_Down);
-    }
-}
-
-int rowOf(const keb::QuizControls& m, int side, const std::string& text) {
-    const auto& items = m.Slowo[side].items();
-    return static_cast<int>(std::find(items.begin(), items.end(), text) - items.begin());
-}
-
-void activate(QWidget* window) {
-    QApplication::setActiveWindow(window);
-    ASSERT_EQ(QApplication::activeWindow(), window);
-}
-
-} // namespace
+using test::selectRow;
+using test::tabTo;
 
 TEST(Keyboard, TabOrderRunsThroughTheVisibleControls) {
     Quiz quiz;
@@ -85,7 +32,6 @@ TEST(Keyboard, TabOrderRunsThroughTheVisibleControls) {
 TEST(Keyboard, AWholeTestWithoutAMouse) {
     Quiz quiz;
     const keb::QuizControls& m = quiz.main();
-    const auto& danni = quiz.program.danni();
     test::Heard heard;
     activate(quiz.window());
     // Entering a list says which list and which phrase is selected in it; the right-hand list
@@ -97,9 +43,9 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
     for (int n = 1; n <= 40; ++n) {
         const int right = n <= 38 ? n : (n == 39 ? 40 : 39); // two wrong answers at the end
         tabTo("Slowo_0");
-        selectRow(rowOf(m, 0, danni.danni(0)[static_cast<std::size_t>(n - 1)]));
+        selectRow(quiz.rowOf(0, quiz.phrase(0, n)));
         tabTo("Slowo_1");
-        selectRow(rowOf(m, 1, danni.danni(1)[static_cast<std::size_t>(right - 1)]));
+        selectRow(quiz.rowOf(1, quiz.phrase(1, right)));
         tabTo("Uprawl_0");
         heard.take();
         key(n % 2 ? Qt::Key_Space : Qt::Key_Return);
@@ -117,9 +63,9 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
     key(Qt::Key_Space);
     EXPECT_EQ(m.Slowo[2].count(), 39);
     tabTo("Slowo_0");
-    selectRow(rowOf(m, 0, "Южна Каролина"));
+    selectRow(quiz.rowOf(0, "Южна Каролина"));
     tabTo("Slowo_1");
-    selectRow(rowOf(m, 1, "Колумбия "));
+    selectRow(quiz.rowOf(1, "Колумбия "));
     tabTo("Uprawl_0");
     key(Qt::Key_Space);
 

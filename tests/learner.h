@@ -3,7 +3,9 @@
 // What the window tests share beside the driver: what a screen reader hears, renderings and the
 // lists' shape, checked with GoogleTest.
 
+#include "actions.h"
 #include "colour_window.h"
+#include "keys.h"
 #include "quiz.h"
 
 #include <QString>

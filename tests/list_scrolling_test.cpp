@@ -3,7 +3,6 @@
 // pixel ratio of 2. Every row that fits shows and takes a click.
 
 #include "learner.h"
-#include "settings/settings_window.h"
 
 #include <QImage>
 #include <QListWidget>
@@ -22,10 +21,6 @@ void expectQuizLists(const Quiz& quiz, const char* when) {
         const QImage rendering = quiz.window()->grab().toImage();
         EXPECT_GT(test::footInListColours(list, quiz.window(), rendering), 0.6) << name;
     }
-}
-
-QListWidget* sizeList(const Quiz& quiz) {
-    return test::listIn(quiz.program.settingsWindow()->form.widget(), "List_font_1");
 }
 
 } // namespace
@@ -58,18 +53,14 @@ TEST(ListScrolling, AtEveryFontSizeOfTheSettingsWindow) {
     }
     for (int size = 8; size <= 14; ++size) {
         SCOPED_TRACE(::testing::Message() << "size " << size);
-        quiz.menu("Cwqt");
-        QListWidget* sizes = sizeList(quiz);
+        const test::ColourWindow colours(quiz);
+        QListWidget* sizes = colours.sizes();
         test::expectScrollsOnlyUpAndDown(sizes);
-        const QImage rendering = quiz.program.settingsWindow()->form.widget()->grab().toImage();
-        EXPECT_GT(
-            test::footInListColours(sizes, quiz.program.settingsWindow()->form.widget(), rendering),
-            0.6);
-        const int row = size - 8;
-        sizes->scrollToItem(sizes->item(row));
-        test::clickListRow(sizes, row);
-        ASSERT_EQ(quiz.main().Cweta[0].item(2), std::to_string(size));
-        test::clickMenu(quiz.program.settingsWindow()->form.widget(), "mnu_zapis");
+        const QImage rendering = colours.widget()->grab().toImage();
+        EXPECT_GT(test::footInListColours(sizes, colours.widget(), rendering), 0.6);
+        colours.chooseSizeAt(size - 8);
+        ASSERT_EQ(colours.record(2), std::to_string(size));
+        colours.save();
         ASSERT_EQ(quiz.main().Slowo[0].font().points, size);
         expectQuizLists(quiz, "after saving the size");
     }

@@ -126,6 +126,5 @@ TEST(Menu, ContextMenusOfTextBoxesAndScrollBarsAreBulgarian) {
     Quiz quiz;
     EXPECT_EQ(QLocale().language(), QLocale::Bulgarian);
     expectBulgarianContextMenus(quiz.window());
-    quiz.menu("Cwqt");
-    expectBulgarianContextMenus(quiz.program.settingsWindow()->form.widget());
+    expectBulgarianContextMenus(test::ColourWindow(quiz).widget());
 }

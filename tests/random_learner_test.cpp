@@ -5,7 +5,11 @@
 #include "learner.h"
 #include "settings/settings_record.h"
 #include "settings/settings_window.h"
+#include "ui/control_array.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
@@ -25,8 +29,6 @@
 #include <vector>
 
 namespace {
-
-using Keys = std::vector<int>;
 
 // 100 * correct / pairs, rounded half to even, in whole numbers only.
 long long expectedScore(long long correct, long long pairs) {
@@ -301,6 +303,15 @@ private:
 
     unsigned pick(unsigned n) { return static_cast<unsigned>(random_() % n); }
 
+    // Each action is done one of three ways: mostly with the mouse, now and then with the keys
+    // alone or through the accessibility interfaces alone, as switch access or a screen reader
+    // drive the program.
+    enum class Way { Mouse, Keys, Actions };
+    Way way() {
+        const unsigned w = pick(10);
+        return w < 6 ? Way::Mouse : w < 9 ? Way::Keys : Way::Actions;
+    }
+
     void act() {
         if (pick(64) == 0) {
             QApplication::processEvents(); // paints, layouts and deferred work, as a real loop
@@ -310,45 +321,36 @@ private:
         switch (choice) {
         case 0:
         case 1:
-            clickPhrase(0);
+            choosePhrase(0);
             break;
         case 2:
         case 3:
-            clickPhrase(1);
+            choosePhrase(1);
             break;
         case 4:
-            clickAnswer();
+            chooseAnswer();
             break;
         case 5:
         case 6:
-            quiz_->press("Uprawl_0");
-            model_->press(0);
+            pressButton(0);
             break;
         case 7:
-            quiz_->press("Uprawl_1");
-            model_->press(1);
+            pressButton(1);
             break;
         case 8:
-            quiz_->press("Uprawl_2");
-            model_->press(2);
+            pressButton(2);
             break;
         case 9:
-            quiz_->press("Uprawl_3");
-            model_->press(3);
+            pressButton(3);
             break;
         case 10:
-            quiz_->clickThumbnail();
-            if (model_->hasPicture(model_->current)) {
-                model_->pictureShown = true;
-            }
+            pressThumbnail();
             break;
         case 11:
             if (pick(4) == 0) {
-                quiz_->menu("Cwqt");
-                settings_.openWindow();
+                openColourWindow();
             } else {
-                quiz_->press("Uprawl_0");
-                model_->press(0);
+                pressButton(0);
             }
             break;
         default:
@@ -357,32 +359,106 @@ private:
         }
     }
 
-    void clickPhrase(int side) {
-        QListWidget* list = test::listIn(quiz_->window(), side == 0 ? "Slowo_0" : "Slowo_1");
-        if (list->count() == 0) {
-            return;
-        }
-        const int row = static_cast<int>(pick(static_cast<unsigned>(list->count())));
-        const int before = side == 0 ? model_->selLeft : model_->selRight;
-        if (pick(5) == 0 && before != 0) { // by keyboard: an arrow key from the present selection
-            list->setFocus();
-            QTest::keyClick(list, pick(2) ? Qt::Key_Down : Qt::Key_Up);
-            const auto rows = list->selectionModel()->selectedRows();
-            const int landed =
-                rows.isEmpty()
-                    ? 0
-                    : model_->keyOf[side].at(test::fromQ(list->item(rows.first().row())->text()));
-            if (landed != before) { // an arrow key that moves nothing raises nothing
-                selectPhrase(side, landed);
+    void pressButton(int b) {
+        const std::string element = ui::elementName("Uprawl", b);
+        const char* name = element.c_str();
+        QWidget* button = test::childIn(quiz_->window(), name);
+        switch (way()) {
+        case Way::Keys:
+            button->setFocus(); // a disabled button takes neither the focus nor a key
+            QTest::keyClick(button, pick(2) ? Qt::Key_Space : Qt::Key_Return);
+            break;
+        case Way::Actions:
+            // A disabled button offers no Press; the Press action animates the click for a tenth
+            // of a second, so it is taken seldom.
+            if (button->isEnabled() && pick(20) == 0) {
+                test::pressByAction(quiz_->window(), name);
+                break;
             }
-            return;
+            [[fallthrough]];
+        case Way::Mouse:
+            quiz_->press(name);
+            break;
         }
-        // Every click is one, even on the phrase already selected.
-        test::clickListRow(list, row);
-        selectPhrase(side, model_->keyOf[side].at(test::fromQ(list->item(row)->text())));
+        model_->press(b);
     }
 
-    void selectPhrase(int side, int key) {
+    void pressThumbnail() {
+        switch (way()) {
+        case Way::Keys:
+            QTest::keyClick(test::childIn(quiz_->window(), "Grafika_0"), Qt::Key_Space);
+            break;
+        case Way::Actions:
+            test::doAction(test::accessibleOf(quiz_->window(), "Grafika_0"),
+                           QAccessibleActionInterface::pressAction());
+            break;
+        case Way::Mouse:
+            quiz_->clickThumbnail();
+            break;
+        }
+        if (model_->hasPicture(model_->current)) {
+            model_->pictureShown = true;
+        }
+    }
+
+    void openColourWindow() {
+        switch (way()) {
+        case Way::Keys:
+            test::activate(quiz_->window());
+            test::key(Qt::Key_C, Qt::AltModifier);
+            break;
+        case Way::Actions:
+            test::pressMenuByAction(quiz_->window(), QStringLiteral("Color"));
+            break;
+        case Way::Mouse:
+            quiz_->menu("Cwqt");
+            break;
+        }
+        settings_.openWindow();
+    }
+
+    static int selectedIn(QListWidget* list) {
+        const auto rows = list->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    }
+
+    // Chooses a row of a list at random, the chosen way; returns it, or -1 where nothing moved:
+    // an arrow key from the present selection that moves nothing raises nothing. Every click is
+    // one, even on the row already selected.
+    int chooseRow(QWidget* window, const char* name) {
+        QListWidget* list = test::listIn(window, name);
+        if (list->count() == 0) {
+            return -1;
+        }
+        const int row = static_cast<int>(pick(static_cast<unsigned>(list->count())));
+        const int selected = selectedIn(list);
+        switch (way()) {
+        case Way::Keys:
+            if (selected >= 0) {
+                list->setFocus();
+                QTest::keyClick(list, pick(2) ? Qt::Key_Down : Qt::Key_Up);
+                const int landed = selectedIn(list);
+                return landed == selected ? -1 : landed;
+            }
+            break;
+        case Way::Actions:
+            test::chooseByAction(window, name, row, pick(2) == 0);
+            return row;
+        case Way::Mouse:
+            break;
+        }
+        test::clickListRow(list, row);
+        return row;
+    }
+
+    void choosePhrase(int side) {
+        const char* name = side == 0 ? "Slowo_0" : "Slowo_1";
+        QListWidget* list = test::listIn(quiz_->window(), name);
+        const int row = chooseRow(quiz_->window(), name);
+        if (row < 0) {
+            return;
+        }
+        const int key = model_->keyOf[side].at(test::fromQ(list->item(row)->text()));
         (side == 0 ? model_->selLeft : model_->selRight) = key;
         if (side == 0) {
             model_->current = key;
@@ -390,14 +466,11 @@ private:
         }
     }
 
-    void clickAnswer() {
-        QListWidget* list = test::listIn(quiz_->window(), "Slowo_2");
-        if (list->count() == 0) {
-            return;
+    void chooseAnswer() {
+        const int row = chooseRow(quiz_->window(), "Slowo_2");
+        if (row >= 0) {
+            model_->selectAnswer(row);
         }
-        const int row = static_cast<int>(pick(static_cast<unsigned>(list->count())));
-        test::clickListRow(list, row);
-        model_->selectAnswer(row);
     }
 
     void settingsAction(keb::SettingsWindow& w) {
@@ -405,8 +478,21 @@ private:
         switch (pick(10)) {
         case 0: {
             const int i = static_cast<int>(pick(3));
-            QWidget* option = window->findChild<QWidget*>(QStringLiteral("Option1_%1").arg(i));
-            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+            const std::string element = ui::elementName("Option1", i);
+            const char* name = element.c_str();
+            switch (way()) {
+            case Way::Keys:
+                test::childIn(window, name)->setFocus();
+                QTest::keyClick(test::childIn(window, name), Qt::Key_Space);
+                break;
+            case Way::Actions:
+                test::doAction(test::accessibleOf(window, name),
+                               QAccessibleActionInterface::toggleAction());
+                break;
+            case Way::Mouse:
+                test::clickOption(test::childIn(window, name));
+                break;
+            }
             settings_.target = i;
             settings_.loadSliders(i);
             break;
@@ -416,7 +502,8 @@ private:
         case 3:
         case 4: {
             const int k = static_cast<int>(pick(3));
-            QSlider* s = window->findChild<QSlider*>(QStringLiteral("Slider1_%1").arg(k));
+            auto* s = qobject_cast<QSlider*>(
+                test::childIn(window, ui::elementName("Slider1", k).c_str()));
             moveSlider(s);
             settings_.moved(k, s->value());
             break;
@@ -424,17 +511,18 @@ private:
         case 5:
         case 6: {
             QListWidget* sizes = test::listIn(window, "List_font_1");
-            const int row = static_cast<int>(pick(static_cast<unsigned>(sizes->count())));
-            test::clickListRow(sizes, row);
-            settings_.record[2] = test::fromQ(sizes->item(row)->text());
+            const int row = chooseRow(window, "List_font_1");
+            if (row >= 0) {
+                settings_.record[2] = test::fromQ(sizes->item(row)->text());
+            }
             break;
         }
         case 7:
-            test::clickMenu(window, "mnu_zapis");
+            closeColourWindow(window, "mnu_zapis", "Запис", Qt::Key_S, Qt::ControlModifier);
             settings_.save();
             break;
         case 8:
-            test::clickMenu(window, "mnu_Otkaz");
+            closeColourWindow(window, "mnu_Otkaz", "Отказ", Qt::Key_Escape, {});
             settings_.open = false;
             break;
         default:
@@ -444,8 +532,24 @@ private:
         }
     }
 
+    void closeColourWindow(QWidget* window, const char* command, const char* caption,
+                           Qt::Key shortcut, Qt::KeyboardModifiers modifiers) {
+        switch (way()) {
+        case Way::Keys:
+            test::activate(window);
+            test::key(shortcut, modifiers);
+            break;
+        case Way::Actions:
+            test::pressMenuByAction(window, QString::fromUtf8(caption));
+            break;
+        case Way::Mouse:
+            test::clickMenu(window, command);
+            break;
+        }
+    }
+
     void moveSlider(QSlider* s) {
-        switch (pick(3)) {
+        switch (pick(4)) {
         case 0: {
             const Qt::Key keys[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
                                     Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
@@ -457,6 +561,10 @@ private:
             QTest::mouseClick(s, Qt::LeftButton, {},
                               QPoint(static_cast<int>(pick(static_cast<unsigned>(s->width()))),
                                      handleOf(s).center().y()));
+            break;
+        case 2: // a value given through the accessibility interface
+            QAccessible::queryAccessibleInterface(s)->valueInterface()->setCurrentValue(
+                static_cast<int>(pick(256)));
             break;
         default: { // a drag of the handle in a few steps
             const QPoint start = handleOf(s).center();

@@ -147,8 +147,7 @@ TEST(ReadmePictures, AfterTheEvaluation) {
 TEST(ReadmePictures, TheSettingsWindow) {
     Quiz quiz;
     show(quiz.window());
-    quiz.menu("Cwqt");
-    QWidget* settings = quiz.program.settingsWindow()->form.widget();
+    QWidget* settings = test::ColourWindow(quiz).widget();
     show(settings);
     expectListFeet(settings, {"List_font_1"});
     expectMatchesReadme(settings, "settings-window");

@@ -62,8 +62,7 @@ TEST(ScreenPlacement, TheQuizWindowAndItsMenuBarAreOnTheScreen) {
 
 TEST(ScreenPlacement, TheColourWindowIsCentred) {
     Quiz quiz;
-    quiz.menu("Cwqt");
-    expectCentredOrTopLeftOnScreen(quiz.program.settingsWindow()->form.widget(), "Cwiat");
+    expectCentredOrTopLeftOnScreen(test::ColourWindow(quiz).widget(), "Cwiat");
 }
 
 TEST(ScreenPlacement, APictureLargerThanTheScreenOpensWithItsCornerOnIt) {
