@@ -9,6 +9,7 @@
 #include "ui/text_box.h"
 #include "ui/window.h"
 
+#include <experimental/propagate_const>
 #include <memory>
 
 namespace keb {
@@ -33,8 +34,8 @@ struct QuizControls {
     ui::ControlArray<ui::ListBox> Cweta;
     // 0 the thumbnail, 1 the blank picture.
     ui::ControlArray<ui::PictureBox> Grafika;
-    // The counter of the pairs that remain, and the score.
-    std::unique_ptr<ui::Label> Ndapis;
+    // The counter of the pairs that remain, and the score; read-only where the controls are.
+    std::experimental::propagate_const<std::unique_ptr<ui::Label>> Ndapis;
 
     // The count of correct answers and the phrase number last selected.
     int Broi_werni = 0;

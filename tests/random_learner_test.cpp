@@ -348,7 +348,8 @@ private:
             break;
         case 11:
             if (pick(4) == 0) {
-                openColourWindow();
+                menu(quiz_->window(), "Cwqt", "Color", Qt::Key_C, Qt::AltModifier);
+                settings_.openWindow();
             } else {
                 pressButton(0);
             }
@@ -359,62 +360,58 @@ private:
         }
     }
 
-    void pressButton(int b) {
-        const std::string element = ui::elementName("Uprawl", b);
-        const char* name = element.c_str();
-        QWidget* button = test::childIn(quiz_->window(), name);
-        switch (way()) {
-        case Way::Keys:
-            button->setFocus(); // a disabled button takes neither the focus nor a key
-            QTest::keyClick(button, pick(2) ? Qt::Key_Space : Qt::Key_Return);
-            break;
-        case Way::Actions:
-            // A disabled button offers no Press; the Press action animates the click for a tenth
-            // of a second, so it is taken seldom.
-            if (button->isEnabled() && pick(20) == 0) {
-                test::pressByAction(quiz_->window(), name);
-                break;
-            }
-            [[fallthrough]];
-        case Way::Mouse:
-            quiz_->press(name);
-            break;
+    // Clicks a command button, an option button or the thumbnail the way picked: with the
+    // mouse, with Space, or by its accessible Press (Toggle for an option button). A disabled
+    // button offers no Press; a button's Press animates the click for a tenth of a second, so it
+    // is taken seldom.
+    void activate(QWidget* window, const std::string& name) {
+        QWidget* control = test::childIn(window, name.c_str());
+        const bool option = name.starts_with("Option1");
+        const bool button = name.starts_with("Uprawl");
+        const Way w = way();
+        if (w == Way::Keys) {
+            control->setFocus(); // a disabled button takes neither the focus nor a key
+            QTest::keyClick(control, Qt::Key_Space);
+        } else if (w == Way::Actions && !button) {
+            test::doAction(test::accessibleOf(window, name.c_str()),
+                           option ? QAccessibleActionInterface::toggleAction()
+                                  : QAccessibleActionInterface::pressAction());
+        } else if (w == Way::Actions && control->isEnabled() && pick(20) == 0) {
+            test::pressByAction(window, name.c_str());
+        } else if (option) {
+            test::clickOption(control);
+        } else {
+            QTest::mouseClick(control, Qt::LeftButton);
         }
+    }
+
+    void pressButton(int b) {
+        activate(quiz_->window(), ui::elementName("Uprawl", b));
         model_->press(b);
     }
 
     void pressThumbnail() {
-        switch (way()) {
-        case Way::Keys:
-            QTest::keyClick(test::childIn(quiz_->window(), "Grafika_0"), Qt::Key_Space);
-            break;
-        case Way::Actions:
-            test::doAction(test::accessibleOf(quiz_->window(), "Grafika_0"),
-                           QAccessibleActionInterface::pressAction());
-            break;
-        case Way::Mouse:
-            quiz_->clickThumbnail();
-            break;
-        }
+        activate(quiz_->window(), "Grafika_0");
         if (model_->hasPicture(model_->current)) {
             model_->pictureShown = true;
         }
     }
 
-    void openColourWindow() {
+    // A menu command of a window, the way picked: clicked, its keys, or its accessible Press.
+    void menu(QWidget* window, const char* command, const char* caption, Qt::Key shortcut,
+              Qt::KeyboardModifiers modifiers) {
         switch (way()) {
         case Way::Keys:
-            test::activate(quiz_->window());
-            test::key(Qt::Key_C, Qt::AltModifier);
+            test::activate(window);
+            test::key(shortcut, modifiers);
             break;
         case Way::Actions:
-            test::pressMenuByAction(quiz_->window(), QStringLiteral("Color"));
+            test::pressMenuByAction(window, QString::fromUtf8(caption));
             break;
         case Way::Mouse:
-            quiz_->menu("Cwqt");
+            test::clickMenu(window, command);
             break;
         }
-        settings_.openWindow();
     }
 
     static int selectedIn(QListWidget* list) {
@@ -478,21 +475,7 @@ private:
         switch (pick(10)) {
         case 0: {
             const int i = static_cast<int>(pick(3));
-            const std::string element = ui::elementName("Option1", i);
-            const char* name = element.c_str();
-            switch (way()) {
-            case Way::Keys:
-                test::childIn(window, name)->setFocus();
-                QTest::keyClick(test::childIn(window, name), Qt::Key_Space);
-                break;
-            case Way::Actions:
-                test::doAction(test::accessibleOf(window, name),
-                               QAccessibleActionInterface::toggleAction());
-                break;
-            case Way::Mouse:
-                test::clickOption(test::childIn(window, name));
-                break;
-            }
+            activate(window, ui::elementName("Option1", i));
             settings_.target = i;
             settings_.loadSliders(i);
             break;
@@ -518,32 +501,16 @@ private:
             break;
         }
         case 7:
-            closeColourWindow(window, "mnu_zapis", "Запис", Qt::Key_S, Qt::ControlModifier);
+            menu(window, "mnu_zapis", "Запис", Qt::Key_S, Qt::ControlModifier);
             settings_.save();
             break;
         case 8:
-            closeColourWindow(window, "mnu_Otkaz", "Отказ", Qt::Key_Escape, {});
+            menu(window, "mnu_Otkaz", "Отказ", Qt::Key_Escape, {});
             settings_.open = false;
             break;
         default:
             window->close();
             settings_.open = false;
-            break;
-        }
-    }
-
-    void closeColourWindow(QWidget* window, const char* command, const char* caption,
-                           Qt::Key shortcut, Qt::KeyboardModifiers modifiers) {
-        switch (way()) {
-        case Way::Keys:
-            test::activate(window);
-            test::key(shortcut, modifiers);
-            break;
-        case Way::Actions:
-            test::pressMenuByAction(window, QString::fromUtf8(caption));
-            break;
-        case Way::Mouse:
-            test::clickMenu(window, command);
             break;
         }
     }
