@@ -14,17 +14,6 @@
 
 using test::Quiz;
 
-namespace {
-
-// Enters the correct pairs from..to, by their content positions.
-void enterCorrect(const Quiz& quiz, int from, int to) {
-    for (int n = from; n <= to; ++n) {
-        quiz.enterPair(n, n);
-    }
-}
-
-} // namespace
-
 TEST(Answering, ChooseMovesThePairIntoTheAnswers) {
     Quiz quiz;
     quiz.enterPair(1, 1);
@@ -152,7 +141,7 @@ TEST(Answering, SelectingAPhraseMirrorsIntoItsKeyList) {
 
 TEST(Answering, EvaluationIsEnabledAtTheClickAfter38Entries) {
     Quiz quiz;
-    enterCorrect(quiz, 1, 37);
+    quiz.enterCorrect(1, 37);
     EXPECT_FALSE(quiz.main().Uprawl[2].isEnabled());
     quiz.enterPair(38, 38);
     EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 12"));
@@ -165,14 +154,14 @@ TEST(Answering, EvaluationIsEnabledAtTheClickAfter38Entries) {
 TEST(Evaluation, ScoresWithFiftyPairs) {
     {
         Quiz quiz;
-        enterCorrect(quiz, 1, 38);
+        quiz.enterCorrect(1, 38);
         quiz.pressWithdraw();
         quiz.pressEvaluate();
         EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 76%"));
     }
     {
         Quiz quiz;
-        enterCorrect(quiz, 1, 50);
+        quiz.enterCorrect(1, 50);
         quiz.pressEvaluate();
         EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 100%"));
     }
@@ -199,7 +188,7 @@ TEST(Evaluation, RoundsHalfToEvenWithEightPairs) {
     }
     {
         Quiz quiz(test::numberedContent(8, 10));
-        enterCorrect(quiz, 1, 3);
+        quiz.enterCorrect(1, 3);
         for (int n = 4; n <= 8; ++n) {
             quiz.enterPair(n, n + 2);
         }
@@ -212,7 +201,7 @@ TEST(Evaluation, RoundsHalfToEvenWithEightPairs) {
 TEST(Evaluation, LocksAnsweringAndShowsTheFirstCheck) {
     Quiz quiz;
     quiz.enterPair(1, 2);
-    enterCorrect(quiz, 3, 40);
+    quiz.enterCorrect(3, 40);
     quiz.clickItem("Slowo_2", 5);
     quiz.pressWithdraw(); // withdraws pair 8, re-selects; the rule enables "Оцени"
     ASSERT_TRUE(quiz.main().Uprawl[2].isEnabled());

@@ -39,9 +39,7 @@ TEST(Explanation, BeforeEvaluationWithOneSideSelectedDoesNothing) {
 TEST(Explanation, AfterEvaluationExplainsTheSelectedAnswer) {
     Quiz quiz;
     quiz.enterPair(2, 5);
-    for (int n = 6; n <= 43; ++n) {
-        quiz.enterPair(n, n);
-    }
+    quiz.enterCorrect(6, 43);
     quiz.pressWithdraw();
     quiz.pressEvaluate();
     const keb::QuizControls& m = quiz.main();

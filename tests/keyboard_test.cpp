@@ -102,9 +102,7 @@ TEST(Keyboard, EvaluatingRightAfterAWithdrawalGoesOnInTheAnswers) {
     Quiz quiz;
     const keb::QuizControls& m = quiz.main();
     activate(quiz.window());
-    for (int n = 1; n <= 38; ++n) {
-        quiz.enterPair(n, n);
-    }
+    quiz.enterCorrect(1, 38);
     quiz.clickItem("Slowo_2", 37);
     quiz.pressWithdraw();
     ASSERT_EQ(m.Slowo[2].count(), 37);

@@ -2,15 +2,11 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPixmap>
 #include <QProcess>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -38,10 +34,6 @@ void hear(QAccessibleEvent* event) {
         heardSoFar << "news: " + a->text(QAccessible::Name);
     }
 }
-
-} // namespace
-
-namespace {
 
 // Turns assistive technology on or off for the session, as a screen reader does when it starts
 // and stops: the toolkit's bridge follows.

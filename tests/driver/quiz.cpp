@@ -132,6 +132,12 @@ void Quiz::enterPair(int left, int right) const {
     pressChoose();
 }
 
+void Quiz::enterCorrect(int from, int to) const {
+    for (int n = from; n <= to; ++n) {
+        enterPair(n, n);
+    }
+}
+
 QString Quiz::label() const {
     return toQ(main().Ndapis->caption());
 }

@@ -79,6 +79,8 @@ public:
     void menu(const char* actionName) const;
     // Enters left phrase n with right phrase m (content positions, from 1).
     void enterPair(int left, int right) const;
+    // Enters the correct pairs from..to.
+    void enterCorrect(int from, int to) const;
 
     QString label() const;
     QString explanationBox() const;
