@@ -151,7 +151,8 @@ ActionTimes wholeTest() {
     for (int n = 1; n <= 50; ++n) {
         const int left = quiz.rowOf(0, quiz.phrase(0, n));
         times.time("select a state", [&] { quiz.clickItem("Slowo_0", left); });
-        const int right = quiz.rowOf(1, quiz.phrase(1, (n + n / 4) % 50 + 1));
+        // A capital that is taken already gives way to the first one left.
+        const int right = std::max(quiz.rowOf(1, quiz.phrase(1, (n + n / 4) % 50 + 1)), 0);
         times.time("select a capital", [&] { quiz.clickItem("Slowo_1", right); });
         times.time("enter a pair", [&] { quiz.pressChoose(); });
     }
