@@ -8,7 +8,9 @@
 #
 # "start" leaves the server running in the background, with a session bus beside it as a desktop
 # session has, and writes STATE_DIR/env, lines of NAME=VALUE that a client needs to reach them:
-# DISPLAY or WAYLAND_DISPLAY, DBUS_SESSION_BUS_ADDRESS, and a private XDG_RUNTIME_DIR.
+# DISPLAY or WAYLAND_DISPLAY, DBUS_SESSION_BUS_ADDRESS, and a private XDG_RUNTIME_DIR and
+# XDG_CONFIG_HOME: the session's settings (its screen reader switch among them) are its own, so
+# that two servers' sessions, and the user's desktop, do not change each other's.
 # A server that is not installed or does not come up is an error with a message saying which.
 set -euo pipefail
 
@@ -24,11 +26,13 @@ usage() {
 stop_process() {
     local pidfile=$1
     [ -f "$pidfile" ] || return 0
-    local pid
+    local pid state
     pid=$(cat "$pidfile")
     if kill "$pid" 2>/dev/null; then
+        # Ended once it is gone or a zombie waiting for its parent, the init process, to reap it.
         for _ in $(seq 50); do
-            kill -0 "$pid" 2>/dev/null || break
+            state=$(sed 's/.*) //' "/proc/$pid/stat" 2>/dev/null | cut -c1) || true
+            case $state in "" | Z) break ;; esac
             sleep 0.1
         done
         kill -9 "$pid" 2>/dev/null || true
@@ -47,10 +51,14 @@ start_session_bus() {
     local state=$1 out
     command -v dbus-daemon >/dev/null || fail "dbus-daemon is not installed (Debian package dbus-daemon)"
     rm -f "$state/bus"
-    out=$(dbus-daemon --session --fork --address="unix:path=$state/bus" --print-address=1 \
-        --print-pid=1) || fail "the session bus (dbus-daemon) did not start"
+    mkdir -p "$state/config"
+    # The services the bus starts (the accessibility bus, the settings store) take its
+    # environment: the session's own runtime and settings folders.
+    out=$(XDG_RUNTIME_DIR="$state/runtime" XDG_CONFIG_HOME="$state/config" dbus-daemon --session \
+        --fork --address="unix:path=$state/bus" --print-address=1 --print-pid=1) || fail "the session bus (dbus-daemon) did not start"
     sed -n 2p <<<"$out" >"$state/bus.pid"
     echo "DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")" >>"$state/env"
+    echo "XDG_CONFIG_HOME=$state/config" >>"$state/env"
 }
 
 # Waits until the server just started answers ("ready" says so), then writes how to reach it

@@ -2,11 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
 #include <QPixmap>
-#include <QProcess>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -35,23 +37,38 @@ void hear(QAccessibleEvent* event) {
     }
 }
 
-// Turns assistive technology on or off for the session, as a screen reader does when it starts
-// and stops: the toolkit's bridge follows.
-bool setAssistiveTechnology(bool on) {
-    return QProcess::execute(QStringLiteral("dbus-send"),
-                             {"--session", "--dest=org.a11y.Bus", "--type=method_call",
-                              "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
-                              "string:org.a11y.Status", "string:ScreenReaderEnabled",
-                              on ? "variant:boolean:true" : "variant:boolean:false"}) == 0;
+// A call on the session's screen reader setting, held by the accessibility bus's launcher, which
+// the session bus starts for the first call.
+QDBusMessage screenReaderSetting(const char* method, const QVariantList& value = {}) {
+    QDBusMessage call = QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
+                                                       "org.freedesktop.DBus.Properties", method);
+    call.setArguments(QVariantList{"org.a11y.Status", "ScreenReaderEnabled"} + value);
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, kPatience);
+}
+
+QDBusMessage setScreenReader(bool on) {
+    return screenReaderSetting("Set", {QVariant::fromValue(QDBusVariant(on))});
 }
 
 } // namespace
 
+// Turns assistive technology on for the session, as a screen reader does when it starts: the
+// accessibility bus comes up, the setting turns on, and the toolkit's bridge follows it onto the
+// bus. Each step is waited for as long as a busy machine needs; a failure names the one missing.
 Heard::Heard() : listening_(false) {
     if (platform() != "offscreen") {
-        const bool on = setAssistiveTechnology(true);
-        listening_ = on && QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000);
-        [&] { ASSERT_TRUE(listening_) << "the accessibility bridge did not come on"; }();
+        const QDBusMessage set = setScreenReader(true);
+        const QVariantList got = screenReaderSetting("Get").arguments();
+        [&] {
+            ASSERT_NE(set.type(), QDBusMessage::ErrorMessage)
+                << "the accessibility bus did not come up on the session bus: "
+                << set.errorMessage().toStdString();
+            ASSERT_TRUE(!got.isEmpty() && got[0].value<QDBusVariant>().variant().toBool())
+                << "the session's screen reader setting did not turn on";
+            listening_ = QTest::qWaitFor([] { return QAccessible::isActive(); }, kPatience);
+            ASSERT_TRUE(listening_)
+                << "the toolkit's accessibility bridge did not come onto the accessibility bus";
+        }();
     }
     heardSoFar.clear();
     heardBefore = QAccessible::installUpdateHandler(hear);
@@ -60,7 +77,7 @@ Heard::Heard() : listening_(false) {
 Heard::~Heard() {
     QAccessible::installUpdateHandler(heardBefore);
     if (listening_) {
-        setAssistiveTechnology(false);
+        setScreenReader(false);
     }
 }
 

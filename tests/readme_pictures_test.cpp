@@ -62,7 +62,7 @@ QImage differenceImage(const QImage& drawn, const QImage& expected, int* count) 
 
 void expectMatchesReadme(QWidget* window, const char* name) {
     SCOPED_TRACE(name);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window, test::kPatience));
     const QImage drawn = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (renewing()) {
         ASSERT_TRUE(drawn.save(docsPicture(name))) << docsPicture(name).toStdString();
@@ -105,7 +105,7 @@ void expectListFeet(QWidget* window, std::initializer_list<const char*> lists) {
 
 void show(QWidget* window) {
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window, test::kPatience));
 }
 
 } // namespace

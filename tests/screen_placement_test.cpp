@@ -23,7 +23,7 @@ QRect freeArea(const QWidget* window) {
 
 void expectCentredOrTopLeftOnScreen(QWidget* window, const char* name) {
     SCOPED_TRACE(name);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window, test::kPatience));
     const QRect screen = freeArea(window);
     const QRect frame = window->frameGeometry();
     if (frame.width() <= screen.width()) {
@@ -71,7 +71,7 @@ TEST(ScreenPlacement, APictureLargerThanTheScreenOpensWithItsCornerOnIt) {
     quiz.program.pictureWindow().putPicture(1, ui::Picture::filled(1200, 900, 255), 18000, 13500);
     quiz.clickThumbnail();
     QWidget* view = quiz.program.pictureWindow().form.widget();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view, test::kPatience));
     const QRect screen = freeArea(view);
     EXPECT_GT(view->frameGeometry().width(), screen.width());
     EXPECT_TRUE(screen.contains(view->frameGeometry().topLeft()));

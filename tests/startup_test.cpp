@@ -41,7 +41,7 @@ TEST(StartUp, WindowTakesTitleAndGeometryFromTheContent) {
 TEST(StartUp, OuterWidthCountsTheFrameAndTheWindowIsPlacedAsThePlatformAllows) {
     Quiz quiz;
     QWidget* window = quiz.window();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window, test::kPatience));
     const QMargins frame = window->windowHandle()->frameMargins();
     EXPECT_EQ(window->frameGeometry().width(), 750);
     EXPECT_EQ(quiz.main().form.clientWidth(), (750 - frame.left() - frame.right()) * 15);

@@ -23,7 +23,7 @@ void pressByAction(QWidget* window, const char* button) {
     doAction(accessibleOf(window, button), QAccessibleActionInterface::pressAction());
     auto* b = qobject_cast<QAbstractButton*>(childIn(window, button));
     require(b != nullptr, std::string(button) + " is no button");
-    require(QTest::qWaitFor([b] { return !b->isDown(); }, 2000),
+    require(QTest::qWaitFor([b] { return !b->isDown(); }, kPatience),
             std::string(button) + " stays down");
 }
 

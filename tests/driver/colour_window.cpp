@@ -100,7 +100,8 @@ void ColourWindow::closeBox() const {
 
 void openAdjustAndClose(const Quiz& quiz, int round) {
     const ColourWindow colours(quiz);
-    require(QTest::qWaitForWindowExposed(colours.widget()), "the colour window is not shown");
+    require(QTest::qWaitForWindowExposed(colours.widget(), kPatience),
+            "the colour window is not shown");
     colours.step(round % 3, round % 2 != 0);
     colours.chooseSizeAt(round % colours.sizes()->count());
     switch (round % 3) {

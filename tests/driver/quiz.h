@@ -89,6 +89,10 @@ public:
     mutable keb::Program program;
 };
 
+// The longest a test waits for an event it needs (a window shown, the accessibility bridge on),
+// in milliseconds: enough for a busy machine. A test that passes waits only until the event.
+constexpr int kPatience = 60000;
+
 // Runs what the events handled so far posted, as the event loop does between two of the
 // learner's actions.
 void letEventsRun();
