@@ -21,13 +21,21 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-# What the suite starts: test programs, the program, display servers, buses, the screen reader.
+# What the suite starts (test programs, the program, display servers, buses, the screen reader),
+# known by its name and by this checkout's build folder (where the suite's displays and programs
+# stand) in its command line, environment or working folder: the same programs started from
+# elsewhere are not the suite's.
 suite='^(keb|keb_[a-z_]+|Xvfb|weston|dbus-daemon|at-spi-bus-laun|at-spi2-registr|dconf-service|orca|openbox|speech-dispatch|sd_dummy|ctest)$'
+here=$(pwd)/build/
 suite_processes() {
     local pid name
     for pid in /proc/[0-9]*; do
         name=$(cat "$pid/comm" 2>/dev/null) || continue
-        [[ $name =~ $suite ]] && echo "${pid#/proc/} $name"
+        [[ $name =~ $suite ]] || continue
+        if grep -qsF "$here" "$pid/cmdline" "$pid/environ" ||
+            [[ $(readlink "$pid/cwd" 2>/dev/null) == "$here"* ]]; then
+            echo "${pid#/proc/} $name"
+        fi
     done
     return 0
 }
