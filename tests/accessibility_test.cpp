@@ -30,7 +30,8 @@ void expectNamesAndRoles(QWidget* window, const std::vector<Expected>& controls)
     }
 }
 
-// Every visible control of the window's client area is in the list, so none is left nameless.
+// Every visible control of the window's client area is in the list, so none is left nameless,
+// and none is described by its name again, which a screen reader would say twice.
 void expectAllCovered(QWidget* client, const std::vector<Expected>& controls) {
     for (QWidget* w : client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!w->isVisible()) {
@@ -40,7 +41,9 @@ void expectAllCovered(QWidget* client, const std::vector<Expected>& controls) {
             return w->objectName() == QLatin1String(c.object);
         });
         EXPECT_NE(named, controls.end()) << w->objectName().toStdString() << " has no check";
-        EXPECT_FALSE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+        const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
+        EXPECT_NE(a->text(QAccessible::Description).trimmed(), a->text(QAccessible::Name).trimmed())
             << w->objectName().toStdString();
     }
 }

@@ -4,6 +4,8 @@
 #include "learner.h"
 #include "settings/settings_window.h"
 
+#include <QApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using test::activate;
@@ -56,15 +58,24 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
     }
     EXPECT_EQ(m.Slowo[2].count(), 40);
     EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 10"));
-    // Withdraw the last answer with the keys, and enter it again correctly.
+    // Withdraw the last answer with the keys, and enter it again correctly. Where nothing is
+    // selected, entering a list tells no phrase as chosen, and a key chooses the row it lands on.
+    heard.take();
     tabTo("Slowo_2");
-    selectRow(39);
+    test::expectHeard(heard, {"focus: Набор от вече въведени отговори"}, -1);
+    key(Qt::Key_End);
+    test::expectHeard(heard, {"focus: Северна Дакота Провидънс "});
+    EXPECT_EQ(m.Slowo[2].listIndex(), 39);
     tabTo("Uprawl_1");
     key(Qt::Key_Space);
     EXPECT_EQ(m.Slowo[2].count(), 39);
     tabTo("Slowo_0");
+    key(Qt::Key_End);
+    EXPECT_EQ(m.Slowo[0].listIndex(), m.Slowo[0].count() - 1);
     selectRow(quiz.rowOf(0, "Южна Каролина"));
     tabTo("Slowo_1");
+    key(Qt::Key_Down);
+    EXPECT_EQ(m.Slowo[1].listIndex(), 0);
     selectRow(quiz.rowOf(1, "Колумбия "));
     tabTo("Uprawl_0");
     key(Qt::Key_Space);
@@ -93,6 +104,11 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
     tabTo("Uprawl_3");
     key(Qt::Key_Return);
     EXPECT_EQ(m.Prowerka[0].text(), "\r\n\"Айдахо\" е във връзка с \"Бойзи \"");
+    // Shift+F10 opens the focused box's context menu, as the Menu key does.
+    tabTo("Prowerka_0");
+    key(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QApplication::activePopupWidget()->close();
 }
 
 // 38 answers make "Оцени" available; a withdrawal leaves it so, though 37 are too few for the

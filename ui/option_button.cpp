@@ -1,19 +1,66 @@
 #include "ui/option_button.h"
 
+#include "detail/guarded_accessible.h"
 #include "detail/qt_convert.h"
+#include "detail/said_once.h"
 #include "ui/window.h"
 
+#include <QAccessibleWidget>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <mutex>
 
 namespace ui {
 
 using namespace detail;
 
+namespace {
+
+// An option button for assistive technology, as the toolkit's own reads it (a radio button,
+// checked or not, whose Toggle chooses it), named by its tooltip only once.
+class OptionAccessible : public SaidOnce<QAccessibleWidget> {
+public:
+    explicit OptionAccessible(QRadioButton* button) : SaidOnce(button, QAccessible::RadioButton) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = SaidOnce::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return button()->isEnabled() ? QStringList{toggleAction()} + SaidOnce::actionNames()
+                                     : SaidOnce::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == toggleAction() && button()->isEnabled()) {
+            button()->toggle();
+            return;
+        }
+        SaidOnce::doAction(name);
+    }
+
+private:
+    QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* optionAccessible(const QString&, QObject* object) {
+    auto* button = qobject_cast<QRadioButton*>(object);
+    return button && button->property("kebOption").toBool() ? new OptionAccessible(button)
+                                                            : nullptr;
+}
+
+} // namespace
+
 OptionButton::OptionButton(Window& window, const std::string& objectName, const Rect& twips,
                            bool visible)
     : Control(new QRadioButton(window.clientArea()), objectName, twips) {
     auto* button = static_cast<QRadioButton*>(widget_);
+    static std::once_flag accessibility;
+    std::call_once(accessibility, [] { QAccessible::installFactory(optionAccessible); });
+    button->setProperty("kebOption", true);
+    forgetEarlyInterface(button);
     button->setVisible(visible);
     // A click raises the click handling; so does a change made some other way, such as an
     // assistive technology's Toggle. A click that changes the choice raises it once: the change

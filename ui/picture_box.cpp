@@ -1,6 +1,7 @@
 #include "ui/picture_box.h"
 
 #include "detail/qt_convert.h"
+#include "detail/said_once.h"
 #include "ui/window.h"
 
 #include <QAccessible>
@@ -68,9 +69,9 @@ protected:
 };
 
 // A screen reader meets a picture box as a graphic it can press.
-class PictureAccessible : public QAccessibleWidget {
+class PictureAccessible : public SaidOnce<QAccessibleWidget> {
 public:
-    explicit PictureAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Graphic) {
+    explicit PictureAccessible(QWidget* widget) : SaidOnce(widget, QAccessible::Graphic) {
         addControllingSignal(QStringLiteral("destroyed()"));
     }
     QStringList actionNames() const override {

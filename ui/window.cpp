@@ -4,7 +4,9 @@
 #include "detail/qt_convert.h"
 #include "ui/menu_command.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
@@ -12,6 +14,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 namespace ui {
@@ -27,6 +30,18 @@ public:
         setCentralWidget(client);
         // The window takes exactly the size of its client area plus the menu bar.
         layout()->setSizeConstraint(QLayout::SetFixedSize);
+        // Shift+F10 opens the focused control's context menu, as the Menu key does.
+        connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated,
+                this, [] {
+                    QWidget* focus = QApplication::focusWidget();
+                    if (!focus || !focus->isEnabled()) {
+                        return;
+                    }
+                    const QPoint at =
+                        focus->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+                    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+                    QApplication::sendEvent(focus, &menu);
+                });
     }
 
     std::function<void()> closeBox;

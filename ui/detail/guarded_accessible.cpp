@@ -1,5 +1,7 @@
 #include "detail/guarded_accessible.h"
 
+#include "detail/said_once.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLineEdit>
@@ -16,10 +18,9 @@ namespace {
 constexpr char kReadOnlyText[] = "kebReadOnlyText";
 constexpr char kNumericValue[] = "kebNumericValue";
 
-class ReadOnlyTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class ReadOnlyTextAccessible : public SaidOnce<QAccessibleWidget>, public QAccessibleTextInterface {
 public:
-    explicit ReadOnlyTextAccessible(QWidget* box)
-        : QAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit ReadOnlyTextAccessible(QWidget* box) : SaidOnce(box, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) {
@@ -38,7 +39,7 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? all() : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? all() : SaidOnce::text(t);
     }
 
     QString text(int start, int end) const override {
@@ -184,10 +185,10 @@ private:
     }
 };
 
-class NumericSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class NumericSliderAccessible : public SaidOnce<QAccessibleWidget>,
+                                public QAccessibleValueInterface {
 public:
-    explicit NumericSliderAccessible(QSlider* slider)
-        : QAccessibleWidget(slider, QAccessible::Slider) {}
+    explicit NumericSliderAccessible(QSlider* slider) : SaidOnce(slider, QAccessible::Slider) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface) {
@@ -196,8 +197,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? QString::number(slider()->value())
-                                       : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? QString::number(slider()->value()) : SaidOnce::text(t);
     }
 
     QVariant currentValue() const override { return slider()->value(); }

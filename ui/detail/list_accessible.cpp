@@ -1,6 +1,7 @@
 #include "detail/list_accessible.h"
 
 #include "detail/list_widget.h"
+#include "detail/said_once.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -89,7 +90,10 @@ public:
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
-    bool isSelected() const override { return isValid() && list_->selectedRow() == index_.row(); }
+    // As the list shows it, also while the list tells of a change its owner has yet to hear of.
+    bool isSelected() const override {
+        return isValid() && list_->selectionModel()->isRowSelected(index_.row(), QModelIndex());
+    }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return isValid() ? 0 : -1; }
@@ -105,10 +109,10 @@ private:
 
 // A list for assistive technology: its items as children, and as the rows of a one-column
 // table. Selecting a row is a click on it; a row cannot be unselected.
-class ListAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class ListAccessible : public SaidOnce<QAccessibleWidget>, public QAccessibleTableInterface {
 public:
     explicit ListAccessible(ListWidget* list)
-        : QAccessibleWidget(list, QAccessible::List),
+        : SaidOnce(list, QAccessible::List),
           nowhere_(QAccessible::registerAccessibleInterface(new ItemAccessible(list, {}))) {}
     ~ListAccessible() override {
         for (QAccessible::Id id : std::as_const(items_)) {

@@ -118,13 +118,17 @@ int ListWidget::selectedRow() const {
 }
 
 // The toolkit tells assistive technology of the list's focus only once this has run, so the
-// current row's focus follows when the event is done: a screen reader then says which phrase the
-// learner is at, not only which list.
+// selected row's focus follows when the event is done: a screen reader then says which phrase the
+// learner is at, not only which list. With no row selected, the toolkit makes the first row the
+// current one; that row is not chosen, so it goes again: the keys then choose from nothing.
 void ListWidget::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
+    if (owner_.listIndex() < 0 && currentIndex().isValid()) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
     QTimer::singleShot(0, this, [this] {
         const int row = currentRow();
-        if (hasFocus() && row >= 0 && QAccessible::isActive()) {
+        if (hasFocus() && row >= 0 && row == owner_.listIndex() && QAccessible::isActive()) {
             QAccessibleEvent focus(this, QAccessible::Focus);
             focus.setChild(row);
             QAccessible::updateAccessibility(&focus);
@@ -133,15 +137,25 @@ void ListWidget::focusInEvent(QFocusEvent* event) {
 }
 
 // The toolkit's list tells of the new current row's focus even where the list has none, which
-// would take a screen reader away from the control the learner is at: only a list with the focus
-// tells it.
+// would take a screen reader away from the control the learner is at, and of a current row that
+// is not selected, which would be heard as chosen: only a list with the focus tells it, and only
+// of the selected row.
 void ListWidget::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    if (hasFocus()) {
+    if (hasFocus() && (!current.isValid() || current.row() == owner_.listIndex())) {
         QListWidget::currentChanged(current, previous);
     } else {
         QAbstractItemView::currentChanged(current,
                                           previous); // NOLINT(bugprone-parent-virtual-call)
     }
+}
+
+// From no current row, End goes to the last row (the toolkit's list goes to the first for every
+// key), and each key lands on a row it selects.
+QModelIndex ListWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (!currentIndex().isValid() && action == MoveEnd && count() > 0) {
+        return model()->index(count() - 1, 0);
+    }
+    return QListWidget::moveCursor(action, modifiers);
 }
 
 // A row that became selected is the learner's choice, whoever passed it on; a selection that
