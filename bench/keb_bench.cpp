@@ -9,6 +9,9 @@
 //                        (used by the table) shows one window, says "frame" once it is painted
 //   keb_bench --repeat startup|actions
 //                        runs one measure many times over, for a profiler to watch
+//   keb_bench --window plain
+//                        shows the plain window until it is closed, for a screen reader to
+//                        follow beside the quiz (bench/screen_reader_cost.py)
 
 #include "colour_window.h"
 #include "memory.h"
@@ -368,6 +371,11 @@ int main(int argc, char** argv) {
     }
     if (mode == "--first-frame") {
         return firstFrameMode(argv[2]);
+    }
+    if (mode == "--window") {
+        const auto plain = plainWindow();
+        plain->show();
+        return QApplication::exec();
     }
     if (mode == "--repeat") {
         for (int i = 0; i < 200; ++i) {

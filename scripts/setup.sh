@@ -41,10 +41,10 @@ BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-wayland fonts-liberation qt6-tra
 # The test suite beside: GoogleTest, the desktop-file and package checkers, the X libraries the
 # outside monkey drives the program with, the accessibility bus with its Python client, and a
 # screen reader (Orca) with its speech server and a Bulgarian voice, beside a window manager that
-# gives the windows the focus as on a learner's desktop.
+# gives the windows the focus as on a learner's desktop, and the Bulgarian locale it speaks in.
 TEST_PACKAGES="libgtest-dev desktop-file-utils appstream dpkg-dev file lintian libx11-dev libxtst-dev
 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0 orca speech-dispatcher
-speech-dispatcher-espeak-ng espeak-ng openbox"
+speech-dispatcher-espeak-ng espeak-ng openbox locales"
 # The display servers the window tests run on: a virtual X server and a headless Wayland
 # compositor, with a session bus beside them.
 DISPLAY_PACKAGES="xvfb xauth weston dbus-daemon"

@@ -88,6 +88,12 @@ void ListBox::removeItem(int position) {
     }
     if (list_) {
         const ListWidget::Quiet quiet(*list_);
+        // The toolkit's list would choose the next row for a current row that goes, and tell
+        // assistive technology so, before the selection is put right: it goes unchosen.
+        if (list_->currentRow() == position) {
+            list_->clearSelection();
+            list_->setCurrentRow(-1);
+        }
         delete list_->takeItem(position);
         showSelection();
     }

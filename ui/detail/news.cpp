@@ -13,11 +13,24 @@ namespace {
 class NotificationWidget : public QWidget {
 public:
     using QWidget::QWidget;
+    QString news;
+};
+
+// A notification reads out its news; the news is no accessible name, whose change would be one
+// more event for a screen reader to handle.
+class NotificationAccessible : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(NotificationWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<NotificationWidget*>(widget())->news
+                                      : QString();
+    }
 };
 
 QAccessibleInterface* notificationAccessible(const QString&, QObject* object) {
     if (auto* widget = dynamic_cast<NotificationWidget*>(object)) {
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+        return new NotificationAccessible(widget);
     }
     return nullptr;
 }
@@ -47,17 +60,22 @@ void News::deliver() {
     if (!QAccessible::isActive() || !window_->isActiveWindow()) {
         return; // nobody listens, or the learner is in another window
     }
-    if (!notification_) {
-        notification_ = new NotificationWidget(window_);
-        notification_->setObjectName(QStringLiteral("news"));
-        notification_->setFocusPolicy(Qt::NoFocus);
-        notification_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        notification_->setGeometry(0, 0, 0, 0);
+    QWidget*& slot = notifications_[next_];
+    next_ = (next_ + 1) % notifications_.size();
+    if (!slot) {
+        auto* made = new NotificationWidget(window_);
+        made->setObjectName(QStringLiteral("news"));
+        made->setFocusPolicy(Qt::NoFocus);
+        made->setAttribute(Qt::WA_TransparentForMouseEvents);
+        made->setGeometry(0, 0, 0, 0);
+        made->news = news;
+        made->show(); // told as shown by the toolkit
+        slot = made;
+        return;
     }
-    // A notification is heard as it appears: the one before goes, and the new one comes.
-    notification_->hide();
-    notification_->setAccessibleName(news);
-    notification_->show();
+    static_cast<NotificationWidget*>(slot)->news = news;
+    QAccessibleEvent shown(slot, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace ui::detail
