@@ -5,9 +5,9 @@
 #   scripts/suite-under-load.sh [--runs N] [--ctest-args "ARGS"] [./test.sh's arguments]
 #
 # --runs N (3 by default) runs in a row must pass. --ctest-args runs CTest on the built suite
-# instead of ./test.sh, with those arguments (for example "-L wayland --repeat until-fail:20"),
-# after one ./test.sh has built it. Prints each run's result and time; ends with status 0 only
-# if every run passed and left nothing behind.
+# instead of ./test.sh, with those arguments (for example --runs 20 --ctest-args "-L wayland"),
+# after one ./test.sh has built it; each run starts its display servers afresh. Prints each run's
+# result and time; ends with status 0 only if every run passed and left nothing behind.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
