@@ -1,16 +1,16 @@
 #pragma once
 
+#include "content/content_store.h"
 #include "content/content_table.h"
-#include "explain/picture_windows.h"
-#include "quiz/content_source.h"
+#include "explain/explanation.h"
+#include "explain/picture_slots.h"
 #include "quiz/program_commands.h"
+#include "settings/settings_record.h"
 #include "ui/deferred.h"
 
 #include <memory>
-
-namespace content {
-class ContentStore;
-}
+#include <string>
+#include <vector>
 
 namespace ui {
 class Platform;
@@ -22,13 +22,17 @@ class MainWindow;
 class PictureWindow;
 class SettingsWindow;
 
-// The running program: owns its windows, creating each on first use and only once, and the
-// content they show, and gives each window what it asks of the others. Nothing of it is global,
-// so every test can build a fresh one.
-class Program : public ContentSource, public PictureWindows, public ProgramCommands {
+// The running program: owns its windows and the content they show, and gives each window what
+// it asks of the others. The quiz window comes at the start; the colour window with each
+// opening; the picture window, which the picture slots keep, on its first use. Nothing of it is
+// global, so every test can build a fresh one.
+class Program : public ProgramCommands {
 public:
+    // The program shows the content of the table, and its settings record starts as given: the
+    // colour window's defaults, at every start of the process.
     explicit Program(ui::Platform& platform,
-                     content::ContentTable table = content::builtinContent());
+                     content::ContentTable table = content::builtinContent(),
+                     std::vector<std::string> settingsRecord = defaultRecord());
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program() override;
@@ -37,11 +41,11 @@ public:
     void start();
 
     MainWindow& mainWindow() const;
-    // The content store, created on its first read.
-    const content::ContentStore& danni() override;
+    // KEB_danni, the content store.
+    const content::ContentStore& contentStore() const { return content_; }
     // The picture store and view, created hidden on first use.
-    PictureWindow& pictureWindow() override;
-    bool hasPictureWindow() const override { return pictureWindow_ != nullptr; }
+    PictureWindow& pictureWindow() { return pictures_.pictureWindow(); }
+    bool hasPictureWindow() const { return pictures_.hasPictureWindow(); }
 
     // The colour and font window while it is open, else null.
     SettingsWindow* settingsWindow() const { return settings_.get(); }
@@ -56,11 +60,13 @@ private:
     void settingsClosed();
 
     // The members go in the reverse of their order here, each before those it works on: the
-    // windows before the content, the settings window before the quiz window it sets.
+    // windows before their procedures and the content, the settings window before the quiz
+    // window it sets.
     ui::Platform& platform_;
-    content::ContentTable table_;
-    std::unique_ptr<content::ContentStore> danni_;
-    std::unique_ptr<PictureWindow> pictureWindow_;
+    const content::ContentStore content_;
+    const std::vector<std::string> settingsRecord_;
+    PictureSlots pictures_;
+    Explanation explanations_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<SettingsWindow> settings_;
     // A closed settings window waits here for the end of the event that closed it: it closes

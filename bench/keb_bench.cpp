@@ -173,7 +173,11 @@ std::vector<double> handlersOnly() {
     const test::Quiz quiz;
     settle();
     keb::MainWindow& m = quiz.program.mainWindow();
-    keb::QuizControls& c = quiz.arrange();
+    // The lists' selections set from code, as the program's own procedures set them.
+    ui::ListBox* list[3];
+    for (int i = 0; i < 3; ++i) {
+        list[i] = &test::controlIn<ui::ListBox>(quiz.window(), ui::elementName("Slowo", i).c_str());
+    }
     std::vector<double> ms;
     const auto time = [&](const std::function<void()>& action) {
         QElapsedTimer t;
@@ -182,13 +186,13 @@ std::vector<double> handlersOnly() {
         ms.push_back(msSince(t));
     };
     for (int n = 1; n <= 50; ++n) {
-        time([&] { c.Slowo[0].setListIndex(0); });
-        time([&] { c.Slowo[1].setListIndex(n % 2 ? 0 : c.Slowo[1].count() - 1); });
+        time([&] { list[0]->setListIndex(0); });
+        time([&] { list[1]->setListIndex(n % 2 ? 0 : list[1]->count() - 1); });
         time([&] { m.Uprawl_Click(0); });
     }
     time([&] { m.Uprawl_Click(2); });
     for (int a = 0; a < 50; ++a) {
-        time([&] { c.Slowo[2].setListIndex(a); });
+        time([&] { list[2]->setListIndex(a); });
         time([&] { m.Uprawl_Click(3); });
     }
     return ms;

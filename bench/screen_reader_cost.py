@@ -20,7 +20,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests",
-                                "atspi"))
+                                "long"))
 from quiz_over_atspi import Listener  # noqa: E402
 
 # A brisk learner's keys, 0.2 s apart: ten answers, each the first state left with the first

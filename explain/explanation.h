@@ -10,31 +10,28 @@ class ContentStore;
 
 namespace keb {
 
-class ContentSource;
-class PictureProcedures;
-struct QuizView;
+class PictureSlots;
 
 // "Обясни": writes into the quiz window's explanation box which right phrase belongs to a left
 // phrase, before the evaluation for the pair being entered, after it for a chosen answer. These
-// are the quiz window's own procedures, working on the view it hands them.
+// are the quiz window's own procedures, working on the parts it hands them.
 class Explanation : public ExplanationProcedures {
 public:
-    Explanation(QuizView& quiz, ContentSource& content, PictureProcedures& pictures)
-        : quiz_(quiz), content_(content), pictures_(pictures) {}
+    Explanation(const content::ContentStore& content, PictureSlots& pictures)
+        : content_(content), pictures_(pictures) {}
 
     // The explanation of phrase n, then its thumbnail.
-    void Obqsni_nomer(int n);
-    void Obqsni_otgowor() override;
-    void Obqsni_izbor() override;
+    void Obqsni_nomer(QuizParts& quiz, int n);
+    void Obqsni_otgowor(QuizParts& quiz) override;
+    void Obqsni_izbor(QuizParts& quiz) override;
 
     // The text of the explanation of phrase n: an empty line, then the pair in quotes, then the
     // phrase's extra lines when its flag says it has some.
-    static std::string text(const content::ContentStore& danni, int n);
+    static std::string text(const content::ContentStore& content, int n);
 
 private:
-    QuizView& quiz_;
-    ContentSource& content_;
-    PictureProcedures& pictures_;
+    const content::ContentStore& content_;
+    PictureSlots& pictures_;
 };
 
 } // namespace keb

@@ -2,36 +2,42 @@
 
 #include "quiz/picture_procedures.h"
 
+#include <memory>
 #include <string>
+
+namespace content {
+class ContentStore;
+}
 
 namespace keb {
 
-class ContentSource;
-class PictureWindows;
-struct QuizView;
+class PictureWindow;
 
 // The quiz window's thumbnail of the phrase last selected, and the enlarged view a click on it
-// opens: the quiz window's own picture procedures, working on the view it hands them and on
-// the picture window the owner of the windows gives.
+// opens: the quiz window's own picture procedures. They keep the picture window KEB_Graphika,
+// made on its first use, hidden, and kept to the end.
 class PictureSlots : public PictureProcedures {
 public:
-    PictureSlots(QuizView& quiz, ContentSource& content, PictureWindows& windows)
-        : quiz_(quiz), content_(content), windows_(windows) {}
+    explicit PictureSlots(const content::ContentStore& content);
+    ~PictureSlots() override;
 
-    void Pokaji_grafika(int n) override;
-    void Grafika_Click() override;
+    void Pokaji_grafika(QuizParts& quiz, int n) override;
+    void Grafika_Click(QuizParts& quiz) override;
 
     // The slot holding phrase n's picture for the thumbnail, or 0 for the blank picture.
     int thumbnailSlot(int n) const;
     // The slot the enlarged view shows for phrase n, or 0 when it opens none.
     int enlargedSlot(int n) const;
 
+    // The picture window, made on first use.
+    PictureWindow& pictureWindow();
+    bool hasPictureWindow() const { return window_ != nullptr; }
+
 private:
     const std::string& flag(int n) const;
 
-    QuizView& quiz_;
-    ContentSource& content_;
-    PictureWindows& windows_;
+    const content::ContentStore& content_;
+    std::unique_ptr<PictureWindow> window_;
 };
 
 } // namespace keb

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ui/control_array.h"
-#include "ui/list_box.h"
-#include "ui/picture_box.h"
-#include "ui/window.h"
+#include "explain/picture_controls.h"
 
 namespace content {
 class ContentStore;
@@ -12,21 +9,26 @@ class ContentStore;
 namespace keb {
 
 // KEB_Graphika: the store of the phrases' pictures and the window that shows one enlarged.
-// Graphika(0) is the enlarged view; Graphika(1..30) are the slots of phrases 1..30 and are never
-// shown themselves. Spis_graf(0) holds a label, then the has-picture flag of each phrase.
 class PictureWindow {
 public:
     static constexpr int kSlots = 30;
 
-    explicit PictureWindow(const content::ContentStore& danni);
+    explicit PictureWindow(const content::ContentStore& content);
 
     // Puts a picture into the slot of phrase n (1..30) and sizes the slot, in twips. What is
     // in a slot is the program's to give: the built-in content has no pictures.
     void putPicture(int n, const ui::Picture& picture, int widthTwips, int heightTwips);
+    // The picture in the slot of phrase n (1..30).
+    const ui::Picture& picture(int n) const;
+    // Shows the picture of slot n (1..30) enlarged, the window sized to it.
+    void showEnlarged(int n);
+    void hide();
 
-    ui::Window form;
-    ui::ControlArray<ui::PictureBox> Graphika;
-    ui::ControlArray<ui::ListBox> Spis_graf;
+    // The window as it stands, for reading.
+    const PictureControls& controls() const { return c_; }
+
+private:
+    PictureControls c_;
 };
 
 } // namespace keb

@@ -6,8 +6,8 @@
 
 namespace keb {
 
-// What "Запис" applies to the quiz window: its background, the background, text colour, font
-// face and size of its lists and explanation box, and the counter's colours.
+// What "Запис" applies to the quiz window: its background; the background and text colour of its
+// lists, explanation box and counter; the font face and size of its lists and explanation box.
 struct Appearance {
     ui::ColourNumber windowBackground = 0;
     ui::ColourNumber textBackground = 0;

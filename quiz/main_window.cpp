@@ -4,14 +4,13 @@
 #include "content/numbers.h"
 #include "detail/menu_commands.h"
 #include "quiz/appearance.h"
-#include "quiz/content_source.h"
 #include "quiz/explanation_procedures.h"
 #include "quiz/picture_procedures.h"
-#include "quiz/quiz_view.h"
+#include "quiz/quiz_parts.h"
+#include "quiz/score.h"
 #include "quiz/window_font.h"
 #include "quiz/window_icon.h"
 
-#include <cassert>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,16 +23,16 @@ using content::leadingNumber;
 
 namespace {
 
-// The window's own colours, as colour numbers.
-constexpr ui::ColourNumber kWindowGreen = 32768;        // 0/128/0
-constexpr ui::ColourNumber kChooseOrange = 33023;       // 255/128/0, "Избрах"
-constexpr ui::ColourNumber kWithdrawYellow = 8454143;   // 255/255/128, "Върни"
-constexpr ui::ColourNumber kEvaluateBlue = 16761024;    // 192/192/255, "Оцени"
-constexpr ui::ColourNumber kExplainGreen = 49152;       // 0/192/0, "Обясни"
-constexpr ui::ColourNumber kCounterOrange = 8438015;    // 255/192/128, the counter
-constexpr ui::ColourNumber kExplanationGrey = 14737632; // 224/224/224, the explanation box
-constexpr ui::ColourNumber kRightGreen = 65280;         // 0/255/0, "ДА"
-constexpr ui::ColourNumber kWrongRed = 255;             // 255/0/0, "НЕ"
+// The window's own colours, as colour numbers 0xBBGGRR (red in the lowest byte).
+constexpr ui::ColourNumber kWindowGreen = 0x008000;     // 0/128/0
+constexpr ui::ColourNumber kChooseOrange = 0x0080FF;    // 255/128/0, "Избрах"
+constexpr ui::ColourNumber kWithdrawYellow = 0x80FFFF;  // 255/255/128, "Върни"
+constexpr ui::ColourNumber kEvaluateBlue = 0xFFC0C0;    // 192/192/255, "Оцени"
+constexpr ui::ColourNumber kExplainGreen = 0x00C000;    // 0/192/0, "Обясни"
+constexpr ui::ColourNumber kCounterOrange = 0x80C0FF;   // 255/192/128, the counter
+constexpr ui::ColourNumber kExplanationGrey = 0xE0E0E0; // 224/224/224, the explanation box
+constexpr ui::ColourNumber kRightGreen = 0x00FF00;      // 0/255/0, "ДА"
+constexpr ui::ColourNumber kWrongRed = 0x0000FF;        // 255/0/0, "НЕ"
 
 // The key tables and the unused list are made at their full size; the start-up fills the key
 // tables again from the content.
@@ -53,7 +52,7 @@ struct Row {
     ui::Rect twips{};
     const char* caption = "";
     const char* toolTip = nullptr;
-    std::optional<ui::ColourNumber> colour{}; // the background
+    std::optional<ui::ColourNumber> background{};
     bool visible = true;
     const char* accessibleName = nullptr;
     unsigned look = Plain;
@@ -88,38 +87,38 @@ const Row kRows[] = {
      .twips = {1200, 4200, 1215, 375},
      .caption = "Избрах",
      .toolTip = "Натиснете бутон за избор",
-     .colour = kChooseOrange},
+     .background = kChooseOrange},
     {.array = Array::Uprawl,
      .index = 1,
      .twips = {4680, 4200, 1215, 375},
      .caption = "Върни",
      .toolTip = "Изтрива / възстановява направения избор",
-     .colour = kWithdrawYellow},
+     .background = kWithdrawYellow},
     {.array = Array::Uprawl,
      .index = 2,
      .twips = {8400, 4200, 1215, 375},
      .caption = "Оцени",
      .toolTip = "Преустановява теста и формира оценка",
-     .colour = kEvaluateBlue},
+     .background = kEvaluateBlue},
     {.array = Array::dum_N, .index = 4, .twips = {120, 3120, 615, 1200}, .visible = false},
     {.array = Array::dum_N, .index = 5, .twips = {10440, 3240, 735, 1200}, .visible = false},
     {.array = Array::Ndapis,
      .twips = {4440, 0, 1455, 375},
      .caption = "Оставащи:",
      .toolTip = "Извежда резултатите в края на теста",
-     .colour = kCounterOrange},
+     .background = kCounterOrange},
     {.array = Array::Nastroiki, .index = 0, .twips = {480, 4320, 615, 345}, .visible = false},
     {.array = Array::Prowerka,
      .index = 1,
      .twips = {10440, 3120, 495, 495},
      .toolTip = "зелено - Вярно; червено - Грешно",
-     .colour = kRightGreen,
+     .background = kRightGreen,
      .visible = false,
      .look = Mark},
     {.array = Array::Prowerka,
      .index = 0,
      .twips = {1800, 4680, 9135, 2055},
-     .colour = kExplanationGrey,
+     .background = kExplanationGrey,
      .accessibleName = "Указания и обяснения",
      .look = Lines},
     {.array = Array::Cweta,
@@ -132,7 +131,7 @@ const Row kRows[] = {
      .twips = {9720, 50, 1215, 375},
      .caption = "Обясни",
      .toolTip = "Дава обяснения",
-     .colour = kExplainGreen},
+     .background = kExplainGreen},
     {.array = Array::dum_N, .index = 6, .twips = {600, 3120, 615, 1200}, .visible = false},
     {.array = Array::Grafika,
      .index = 0,
@@ -165,9 +164,10 @@ const char* arrayName(Array array) {
 
 } // namespace
 
-MainWindow::MainWindow(ContentSource& content, ProgramCommands& program,
-                       const std::vector<std::string>& settingsRecord, const MakeProcedures& make)
-    : content_(content) {
+MainWindow::MainWindow(const content::ContentStore& content, ProgramCommands& program,
+                       PictureProcedures& pictures, ExplanationProcedures& explanations,
+                       const std::vector<std::string>& settingsRecord)
+    : content_(content), pictures_(pictures), explanations_(explanations) {
     // The caption starts as 29 blanks; the start-up puts the title from the content there.
     c_.form.setCaption(std::string(29, ' '));
     c_.form.setClientSize(11865, 7005);
@@ -178,14 +178,16 @@ MainWindow::MainWindow(ContentSource& content, ProgramCommands& program,
         c_.Cweta[0].addItem(item);
     }
     menu_ = std::make_unique<MenuCommands>(c_.form, program);
-    view_ = std::make_unique<QuizView>(QuizView{c_.Prowerka[0], c_.Slowo, c_.dum_N[2], c_.Grafika,
-                                                c_.Tekusht_nomer, c_.Broi_werni,
-                                                [this] { Wywedi_dwoika(); }});
-    procedures_ = make(*view_);
-    assert(procedures_.pictures && procedures_.explanations);
 }
 
 MainWindow::~MainWindow() = default;
+
+QuizParts MainWindow::parts() {
+    return QuizParts{
+        c_.Prowerka[0], c_.Slowo, c_.dum_N[2], c_.Grafika, c_.Tekusht_nomer, c_.Broi_werni, [this] {
+            Wywedi_dwoika();
+        }};
+}
 
 void MainWindow::createControls() {
     ui::Window& form = c_.form;
@@ -240,8 +242,8 @@ void MainWindow::createControls() {
         if (row.array != Array::Grafika) {
             control->setFont(kWindowFont);
         }
-        if (row.colour) {
-            control->setBackColor(*row.colour);
+        if (row.background) {
+            control->setBackColor(*row.background);
         }
         if (row.toolTip) {
             control->setToolTip(row.toolTip);
@@ -273,7 +275,10 @@ void MainWindow::createControls() {
         c_.dum_N[i].onClick([this, i] { dum_N_Click(i); });
     }
     // Only the thumbnail Grafika(0) is ever clicked.
-    c_.Grafika[0].onClick([this] { procedures_.pictures->Grafika_Click(); });
+    c_.Grafika[0].onClick([this] {
+        QuizParts quiz = parts();
+        pictures_.Grafika_Click(quiz);
+    });
 }
 
 void MainWindow::show() {
@@ -285,23 +290,26 @@ void MainWindow::hide() {
     c_.form.hide();
 }
 
-ui::ListBox& MainWindow::record() {
-    return c_.Cweta[0];
+std::string MainWindow::recordItem(int item) const {
+    return c_.Cweta[0].item(item);
+}
+
+void MainWindow::setRecordItem(int item, const std::string& text) {
+    c_.Cweta[0].setItem(item, text);
 }
 
 void MainWindow::Form_Load() {
-    const content::ContentStore& danni = content_.danni();
     c_.Broi_werni = 0;
-    const auto& info = danni.danni(3);
+    const auto& info = content_.danni(3);
     c_.form.setCaption(itemAt(info, 0));
     c_.form.setOuterWidth(content::leadingWhole(itemAt(info, 1)));
     c_.Slowo[0].setLeft(content::leadingWhole(itemAt(info, 2)));
     c_.Slowo[0].setWidth(content::leadingWhole(itemAt(info, 3)));
     c_.Slowo[1].setLeft(content::leadingWhole(itemAt(info, 4)));
     c_.Slowo[1].setWidth(content::leadingWhole(itemAt(info, 5)));
-    c_.Prowerka[0].setText(danni.ukazanie());
-    const int nL = static_cast<int>(danni.danni(0).size());
-    const int nR = static_cast<int>(danni.danni(1).size());
+    c_.Prowerka[0].setText(content_.ukazanie());
+    const int nL = static_cast<int>(content_.danni(0).size());
+    const int nR = static_cast<int>(content_.danni(1).size());
     c_.Nastroiki[0].setItem(0, decimal(nR < nL ? nR : nL));
     Napylni_nomera();
     Napylni_frazi();
@@ -312,10 +320,9 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::Napylni_nomera() {
-    const content::ContentStore& danni = content_.danni();
     for (int side = 0; side < 2; ++side) {
         ui::ListBox& keys = c_.dum_N[4 + side];
-        const int n = static_cast<int>(danni.danni(side).size());
+        const int n = static_cast<int>(content_.danni(side).size());
         keys.clear();
         for (int round = 0; round < 2; ++round) {
             for (int i = 1; i <= n; ++i) {
@@ -326,23 +333,21 @@ void MainWindow::Napylni_nomera() {
 }
 
 void MainWindow::Napylni_frazi() {
-    const content::ContentStore& danni = content_.danni();
     for (int side = 0; side < 2; ++side) {
-        for (const std::string& phrase : danni.danni(side)) {
+        for (const std::string& phrase : content_.danni(side)) {
             c_.Slowo[side].addItem(phrase);
         }
     }
 }
 
 void MainWindow::Nomerirai_frazi() {
-    const content::ContentStore& danni = content_.danni();
     for (int side = 0; side < 2; ++side) {
         ui::ListBox& keys = c_.dum_N[side];
         keys.clear();
         for (const std::string& phrase : c_.Slowo[side].items()) {
             // Every phrase in the list came from the content; a miss would be a fault of ours,
             // and "0" keeps the key list parallel all the same.
-            const int j = danni.firstMatch(side, phrase);
+            const int j = content_.firstMatch(side, phrase);
             keys.addItem(j >= 0 ? c_.dum_N[4 + side].item(j) : "0");
         }
     }
@@ -359,7 +364,7 @@ void MainWindow::Slowo_Click(int index) {
     case 0:
         c_.dum_N[0].setListIndex(position);
         c_.Tekusht_nomer = content::leadingWhole(c_.dum_N[0].item(position));
-        procedures_.pictures->Pokaji_grafika(c_.Tekusht_nomer);
+        showThumbnail();
         break;
     case 1:
         c_.dum_N[1].setListIndex(position);
@@ -368,7 +373,7 @@ void MainWindow::Slowo_Click(int index) {
         c_.Prowerka[0].setText("");
         c_.dum_N[2].setListIndex(position);
         c_.Tekusht_nomer = content::leadingWhole(c_.dum_N[2].item(position));
-        procedures_.pictures->Pokaji_grafika(c_.Tekusht_nomer);
+        showThumbnail();
         showAnswerCheck(position);
         if (c_.Prowerka[1].isVisible()) {
             c_.form.announce(c_.Prowerka[1].text()); // heard after the answer itself
@@ -424,14 +429,16 @@ void MainWindow::runCommand(int index) {
             if (c_.Slowo[0].listIndex() < 0 || c_.Slowo[1].listIndex() < 0) {
                 return;
             }
-            procedures_.explanations->Obqsni_izbor();
+            QuizParts quiz = parts();
+            explanations_.Obqsni_izbor(quiz);
             c_.form.announce(c_.Prowerka[0].text());
             c_.Uprawl[3].setEnabled(false);
         } else {
             if (c_.Slowo[2].listIndex() < 0) {
                 return;
             }
-            procedures_.explanations->Obqsni_otgowor();
+            QuizParts quiz = parts();
+            explanations_.Obqsni_otgowor(quiz);
             c_.form.announce(c_.Prowerka[0].text());
             c_.Uprawl[2].setEnabled(false);
         }
@@ -462,9 +469,8 @@ void MainWindow::Wyrni_dwoika() {
     if (s < 0) {
         return;
     }
-    const content::ContentStore& danni = content_.danni();
-    c_.Slowo[0].addItem(itemAt(danni.danni(0), content::leadingWhole(c_.dum_N[2].item(s)) - 1));
-    c_.Slowo[1].addItem(itemAt(danni.danni(1), content::leadingWhole(c_.dum_N[3].item(s)) - 1));
+    c_.Slowo[0].addItem(itemAt(content_.danni(0), content::leadingWhole(c_.dum_N[2].item(s)) - 1));
+    c_.Slowo[1].addItem(itemAt(content_.danni(1), content::leadingWhole(c_.dum_N[3].item(s)) - 1));
     c_.dum_N[2].removeItem(s);
     c_.dum_N[3].removeItem(s);
     c_.Slowo[2].removeItem(s);
@@ -492,13 +498,10 @@ void MainWindow::Oceni_testa() {
             ++c_.Broi_werni;
         }
     }
-    // Content with an empty phrase list has no pairs; no answer can be entered then, and the
-    // score of an empty quiz is 0.
-    const double pairs = leadingNumber(c_.Nastroiki[0].item(0));
-    const long long score = pairs > 0 ? content::roundHalfEven(100.0 * c_.Broi_werni / pairs) : 0;
+    const long long percent = score(c_.Broi_werni, leadingNumber(c_.Nastroiki[0].item(0)));
     c_.Uprawl[0].setEnabled(false);
     c_.Uprawl[1].setEnabled(false);
-    c_.Ndapis->setCaption("Верни: " + decimal(score) + "%");
+    c_.Ndapis->setCaption("Верни: " + decimal(percent) + "%");
     c_.form.announce(c_.Ndapis->caption());
     if (c_.Slowo[2].count() > 0) {
         c_.Slowo[2].setListIndex(0);
@@ -508,6 +511,11 @@ void MainWindow::Oceni_testa() {
     if (c_.Slowo[2].count() > 0) {
         c_.form.announce(c_.Prowerka[1].text());
     }
+}
+
+void MainWindow::showThumbnail() {
+    QuizParts quiz = parts();
+    pictures_.Pokaji_grafika(quiz, c_.Tekusht_nomer);
 }
 
 void MainWindow::showAnswerCheck(int position) {

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "quiz/appearance_target.h"
 #include "quiz/quiz_controls.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,37 +10,28 @@ namespace content {
 class ContentStore;
 }
 
-namespace test {
-class QuizInternals;
-}
-
 namespace keb {
 
-class ContentSource;
 class ExplanationProcedures;
 class MenuCommands;
 class PictureProcedures;
 class ProgramCommands;
-struct QuizView;
+struct Appearance;
+struct QuizParts;
 
 // KEB, the quiz window: the two phrase lists, the answer list, the command buttons, the counter
-// and the explanation box, with the menu bar above them. Its explanation and picture procedures
-// are written with the explanations and pictures, which reach the window only through the view
-// it hands them; the colour window reaches only the settings record and the appearance.
-class MainWindow : public AppearanceTarget {
+// and the explanation box, with the menu bar above them. It keeps its controls to itself: its
+// explanation and picture procedures get the parts they work on with each call, and the colour
+// window reads and writes the settings record and applies the appearance through the operations
+// below.
+class MainWindow {
 public:
-    // The explanation and picture procedures the handlers run, made on the window's view.
-    struct Procedures {
-        std::unique_ptr<PictureProcedures> pictures;
-        std::unique_ptr<ExplanationProcedures> explanations;
-    };
-    using MakeProcedures = std::function<Procedures(QuizView& view)>;
-
-    // The settings record starts as given: the colour window's defaults, at every start. The
-    // menu's commands go to the program.
-    MainWindow(ContentSource& content, ProgramCommands& program,
-               const std::vector<std::string>& settingsRecord, const MakeProcedures& make);
-    ~MainWindow() override;
+    // The settings record starts as given. The menu's commands go to the program; "Обясни" and
+    // the thumbnail run the procedures given, which outlive the window.
+    MainWindow(const content::ContentStore& content, ProgramCommands& program,
+               PictureProcedures& pictures, ExplanationProcedures& explanations,
+               const std::vector<std::string>& settingsRecord);
+    ~MainWindow();
 
     // Start-up: puts the task on screen.
     void Form_Load();
@@ -58,13 +47,16 @@ public:
     // The window as it stands, for reading.
     const QuizControls& controls() const { return c_; }
 
-    ui::ListBox& record() override;
-    void applyAppearance(const Appearance& appearance) override;
+    // The settings record, the hidden list Cweta(0), item by item.
+    std::string recordItem(int item) const;
+    void setRecordItem(int item, const std::string& text);
+    // Applies the appearance, in the order "Запис" has always applied it.
+    void applyAppearance(const Appearance& appearance);
 
 private:
-    friend class test::QuizInternals; // puts the window into states no learner can reach
-
     void createControls();
+    // The parts the explanation and picture procedures work on.
+    QuizParts parts();
     // What a command button does.
     void runCommand(int index);
 
@@ -79,14 +71,15 @@ private:
     void Wyrni_dwoika();
     void Opredeli_ostawashti();
     void Oceni_testa();
+    // The thumbnail of the phrase last selected.
+    void showThumbnail();
     // The answer check: "ДА" on green or "НЕ" on red for the answer at the position.
     void showAnswerCheck(int position);
 
-    ContentSource& content_;
-    // The procedures outlive the controls, whose handlers run them.
-    Procedures procedures_;
+    const content::ContentStore& content_;
+    PictureProcedures& pictures_;
+    ExplanationProcedures& explanations_;
     QuizControls c_;
-    std::unique_ptr<QuizView> view_;
     std::unique_ptr<MenuCommands> menu_;
 };
 

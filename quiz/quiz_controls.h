@@ -18,7 +18,7 @@ namespace keb {
 struct QuizControls {
     QuizControls() : form("KEB", ui::WindowStyle::FixedSingle, kWindowFont) {}
 
-    ui::Window form;
+    ui::Window form; // first: see ui::Control
     // Hidden key lists: 0 and 1 beside Slowo(0) and Slowo(1), 2 and 3 the left and right keys
     // of the answers, 4 and 5 the key tables, 6 unused.
     ui::ControlArray<ui::ListBox> dum_N;

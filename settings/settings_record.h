@@ -28,12 +28,6 @@ constexpr int componentItem(int target, int component) {
     return 4 * target + 4 + component;
 }
 
-// Splits a colour number into red, green and blue: red the lowest byte, green the second, blue
-// the third; the fourth byte is ignored.
-inline ui::Rgb cwetowe_RGB(ui::ColourNumber colour) {
-    return ui::splitColour(colour);
-}
-
 // "Цвят в 10/16-тичен код = " with the number in decimal, then " /H" and in upper-case hex.
 std::string colourReadout(ui::ColourNumber colour);
 

@@ -2,10 +2,8 @@
 
 #include "content/numbers.h"
 #include "quiz/appearance.h"
-#include "quiz/appearance_target.h"
-#include "quiz/window_font.h"
+#include "quiz/main_window.h"
 #include "settings/settings_record.h"
-#include "ui/menu_command.h"
 #include "ui/platform.h"
 
 #include <optional>
@@ -36,7 +34,7 @@ struct Row {
     ui::Rect twips{};
     const char* caption = "";
     const char* toolTip = "";
-    std::optional<ui::ColourNumber> colour{}; // the text's
+    std::optional<ui::ColourNumber> textColour{};
     bool visible = true;
     const ui::Font* font = &kControlFont;
     bool sorted = false;
@@ -46,43 +44,60 @@ const ui::Font kPreviewFont{"MS Sans Serif", 8.25};
 constexpr const char* kSizeTip = " Определя размера на буквите ";
 
 const Row kRows[] = {
-    {Array::Label_Cv, 0, {120, 1560, 320, 315}, "Ч", "", kRedCaption},
-    {Array::Label_Cv, 1, {120, 2040, 320, 315}, "З", "", kGreenCaption},
-    {Array::Label_Cv, 2, {120, 2520, 320, 315}, "С", "", kBlueCaption},
-    {Array::Label_Cv,
-     3,
-     {795, 1150, 4020, 255},
-     "Цвят",
-     "Показва цифровата стойност на формирания цвят в 16-ична бройна система "},
+    {.array = Array::Label_Cv,
+     .index = 0,
+     .twips = {120, 1560, 320, 315},
+     .caption = "Ч",
+     .textColour = kRedCaption},
+    {.array = Array::Label_Cv,
+     .index = 1,
+     .twips = {120, 2040, 320, 315},
+     .caption = "З",
+     .textColour = kGreenCaption},
+    {.array = Array::Label_Cv,
+     .index = 2,
+     .twips = {120, 2520, 320, 315},
+     .caption = "С",
+     .textColour = kBlueCaption},
+    {.array = Array::Label_Cv,
+     .index = 3,
+     .twips = {795, 1150, 4020, 255},
+     .caption = "Цвят",
+     .toolTip = "Показва цифровата стойност на формирания цвят в 16-ична бройна система "},
     {.array = Array::picColor,
      .twips = {240, 120, 5055, 915},
      .toolTip = "Получен изходен цвят",
      .font = &kPreviewFont},
-    {Array::Label_ST,
-     0,
-     {3440, 1560, 315, 315},
-     "R",
-     "Цифрова стойност на червения цвят в обхвата [0 - 255] ",
-     kRedCaption},
-    {Array::Label_ST,
-     1,
-     {3440, 2040, 315, 315},
-     "G",
-     "Цифрова стойност на зеления цвят в обхвата [0 - 255] ",
-     kGreenCaption},
-    {Array::Label_ST,
-     2,
-     {3440, 2520, 315, 315},
-     "B",
-     "Цифрова стойност на синия цвят в обхвата [0 - 255] ",
-     kBlueCaption},
-    {Array::Slider1,
-     0,
-     {440, 1560, 3000, 315},
-     "",
-     "Промяна на стойн остта на червената съставка "},
-    {Array::Slider1, 1, {440, 2040, 3000, 315}, "", "Промяна на стойн остта на зелената съставка "},
-    {Array::Slider1, 2, {440, 2520, 3000, 315}, "", "Промяна на стойн остта на синята съставка "},
+    {.array = Array::Label_ST,
+     .index = 0,
+     .twips = {3440, 1560, 315, 315},
+     .caption = "R",
+     .toolTip = "Цифрова стойност на червения цвят в обхвата [0 - 255] ",
+     .textColour = kRedCaption},
+    {.array = Array::Label_ST,
+     .index = 1,
+     .twips = {3440, 2040, 315, 315},
+     .caption = "G",
+     .toolTip = "Цифрова стойност на зеления цвят в обхвата [0 - 255] ",
+     .textColour = kGreenCaption},
+    {.array = Array::Label_ST,
+     .index = 2,
+     .twips = {3440, 2520, 315, 315},
+     .caption = "B",
+     .toolTip = "Цифрова стойност на синия цвят в обхвата [0 - 255] ",
+     .textColour = kBlueCaption},
+    {.array = Array::Slider1,
+     .index = 0,
+     .twips = {440, 1560, 3000, 315},
+     .toolTip = "Промяна на стойн остта на червената съставка "},
+    {.array = Array::Slider1,
+     .index = 1,
+     .twips = {440, 2040, 3000, 315},
+     .toolTip = "Промяна на стойн остта на зелената съставка "},
+    {.array = Array::Slider1,
+     .index = 2,
+     .twips = {440, 2520, 3000, 315},
+     .toolTip = "Промяна на стойн остта на синята съставка "},
     {.array = Array::List_font,
      .index = 0,
      .twips = {600, 2900, 2655, 1200},
@@ -91,42 +106,43 @@ const Row kRows[] = {
      .font = &kWindowFont,
      .sorted = true},
     {.array = Array::List_font, .index = 1, .twips = {3840, 3840, 855, 735}, .toolTip = kSizeTip},
-    {Array::Label_Cv,
-     4,
-     {3860, 3450, 1490, 285},
-     "Размер  шрифт",
-     "Показва размера на буквите във формирания текст "},
+    {.array = Array::Label_Cv,
+     .index = 4,
+     .twips = {3860, 3450, 1490, 285},
+     .caption = "Размер  шрифт",
+     .toolTip = "Показва размера на буквите във формирания текст "},
     {.array = Array::Text_Cv,
      .index = 0,
      .twips = {600, 4200, 2655, 405},
      .toolTip = "Полето илюстрира шрифт, размер на букви, цвят и фон на букви ",
      .font = &kWindowFont},
-    {Array::Option1, 0, {3860, 1560, 345, 285}, "", " За настройване цвета на фона на формата "},
-    {Array::Label_Cv,
-     5,
-     {4200, 1560, 1155, 285},
-     "Цвят форма",
-     "За настройване цвета на фона на формата "},
-    {Array::Option1,
-     1,
-     {3860, 2040, 345, 285},
-     "",
-     " За настройване цвета на фона в текстовите полета "},
-    {Array::Label_Cv,
-     6,
-     {4200, 2040, 1155, 285},
-     "Фон текст",
-     "За настройване цвета на фона в текстовите полета "},
-    {Array::Option1,
-     2,
-     {3860, 2520, 345, 285},
-     "",
-     " За настройване цвета на текста в текстовите полета "},
-    {Array::Label_Cv,
-     7,
-     {4200, 2520, 1155, 285},
-     "Цвят текст",
-     " За настройване цвета на текста в текстовите полета "},
+    {.array = Array::Option1,
+     .index = 0,
+     .twips = {3860, 1560, 345, 285},
+     .toolTip = " За настройване цвета на фона на формата "},
+    {.array = Array::Label_Cv,
+     .index = 5,
+     .twips = {4200, 1560, 1155, 285},
+     .caption = "Цвят форма",
+     .toolTip = "За настройване цвета на фона на формата "},
+    {.array = Array::Option1,
+     .index = 1,
+     .twips = {3860, 2040, 345, 285},
+     .toolTip = " За настройване цвета на фона в текстовите полета "},
+    {.array = Array::Label_Cv,
+     .index = 6,
+     .twips = {4200, 2040, 1155, 285},
+     .caption = "Фон текст",
+     .toolTip = "За настройване цвета на фона в текстовите полета "},
+    {.array = Array::Option1,
+     .index = 2,
+     .twips = {3860, 2520, 345, 285},
+     .toolTip = " За настройване цвета на текста в текстовите полета "},
+    {.array = Array::Label_Cv,
+     .index = 7,
+     .twips = {4200, 2520, 1155, 285},
+     .caption = "Цвят текст",
+     .toolTip = " За настройване цвета на текста в текстовите полета "},
     {.array = Array::Option1,
      .index = 3,
      .twips = {3860, 3000, 345, 285},
@@ -167,26 +183,35 @@ const char* arrayName(Array array) {
 
 } // namespace
 
-SettingsWindow::SettingsWindow(AppearanceTarget& quiz, const ui::Platform& platform,
+SettingsWindow::SettingsWindow(MainWindow& quiz, const ui::Platform& platform,
                                std::function<void()> closed)
-    : form("Cwiat", ui::WindowStyle::FixedSingle, kWindowFont),
-      mnu_zapis(form.addMenuCommand("mnu_zapis", "&Запис", "Ctrl+S")),
-      mnu_Otkaz(form.addMenuCommand("mnu_Otkaz", "&Отказ", "Esc")),
-      mnu_Danni(form.addMenuCommand("mnu_Danni", "Danni")), quiz_(quiz), platform_(platform),
-      closed_(std::move(closed)) {
-    form.setCaption("Формиране на цвят/избор на шрифт");
-    form.setClientSize(5535, 4710);
-    form.setBackColor(kWindowGrey);
-    mnu_Danni.setVisible(false);
-    mnu_Danni.setEnabled(false);
-    mnu_zapis.onClick([this] { mnu_zapis_Click(); });
-    mnu_Otkaz.onClick([this] { mnu_Otkaz_Click(); });
-    mnu_Danni.onClick([this] { mnu_Danni_Click(); });
-    form.onCloseBox([this] { closed_(); });
+    : quiz_(quiz), platform_(platform), closed_(std::move(closed)) {
+    c_.form.setCaption("Формиране на цвят/избор на шрифт");
+    c_.form.setClientSize(5535, 4710);
+    c_.form.setBackColor(kWindowGrey);
+    c_.mnu_Danni->setVisible(false);
+    c_.mnu_Danni->setEnabled(false);
+    c_.mnu_zapis->onClick([this] { mnu_zapis_Click(); });
+    c_.mnu_Otkaz->onClick([this] { mnu_Otkaz_Click(); });
+    c_.mnu_Danni->onClick([this] { mnu_Danni_Click(); });
+    c_.form.onCloseBox([this] { closed_(); });
     createControls();
 }
 
+void SettingsWindow::centreOnScreen() {
+    c_.form.centreOnScreen();
+}
+
+void SettingsWindow::bringToFront() {
+    c_.form.bringToFront();
+}
+
+void SettingsWindow::hide() {
+    c_.form.hide();
+}
+
 void SettingsWindow::createControls() {
+    ui::Window& form = c_.form;
     for (const Row& row : kRows) {
         const std::string name =
             row.index < 0 ? arrayName(row.array) : ui::elementName(arrayName(row.array), row.index);
@@ -194,7 +219,7 @@ void SettingsWindow::createControls() {
         switch (row.array) {
         case Array::Label_Cv:
         case Array::Label_ST: {
-            auto& labels = row.array == Array::Label_Cv ? Label_Cv : Label_ST;
+            auto& labels = row.array == Array::Label_Cv ? c_.Label_Cv : c_.Label_ST;
             auto& label =
                 labels.set(row.index, std::make_unique<ui::Label>(form, name, row.twips,
                                                                   row.caption, ui::Align::Centre));
@@ -205,64 +230,61 @@ void SettingsWindow::createControls() {
             break;
         }
         case Array::picColor:
-            picColor = std::make_unique<ui::PictureBox>(form, name, row.twips, row.visible);
-            control = picColor.get();
+            c_.picColor = std::make_unique<ui::PictureBox>(form, name, row.twips, row.visible);
+            control = c_.picColor.get();
             break;
         case Array::Slider1:
-            control = &Slider1.set(
+            control = &c_.Slider1.set(
                 row.index, std::make_unique<ui::Slider>(form, name, row.twips,
                                                         ui::Slider::Options{0, 255, 1, 10}));
             break;
         case Array::List_font:
-            control = &List_font.set(row.index, std::make_unique<ui::ListBox>(
-                                                    form, name, row.twips,
-                                                    ui::ListBox::Options{row.sorted, row.visible}));
+            control = &c_.List_font.set(
+                row.index,
+                std::make_unique<ui::ListBox>(form, name, row.twips,
+                                              ui::ListBox::Options{row.sorted, row.visible}));
             break;
         case Array::Text_Cv:
-            control = &Text_Cv.set(
+            control = &c_.Text_Cv.set(
                 row.index, std::make_unique<ui::TextBox>(
                                form, name, row.twips,
                                ui::TextBox::Options{false, false, ui::Align::Centre, row.visible}));
             break;
         case Array::Option1:
-            control = &Option1.set(
+            control = &c_.Option1.set(
                 row.index, std::make_unique<ui::OptionButton>(form, name, row.twips, row.visible));
             break;
         }
         control->setFont(*row.font);
         control->setToolTip(row.toolTip);
-        if (row.colour) {
-            control->setForeColor(*row.colour);
+        if (row.textColour) {
+            control->setForeColor(*row.textColour);
         }
     }
 
     // What the rows do not say: the lists' and the sample's first contents, the first choice and
     // the handlers.
     for (int size = 8; size <= 14; ++size) {
-        List_font[1].addItem(decimal(size));
+        c_.List_font[1].addItem(decimal(size));
     }
-    Text_Cv[0].setText("Шрифт");
-    Option1[0].setValue(true);
+    c_.Text_Cv[0].setText("Шрифт");
+    c_.Option1[0].setValue(true);
     for (const std::string& item : hiddenRecordCopy()) {
-        List_font[2].addItem(item);
+        c_.List_font[2].addItem(item);
     }
-    for (int k = 0; k < Slider1.size(); ++k) {
-        Slider1[k].onScroll([this, k] { Slider1_Scroll(k); });
+    for (int k = 0; k < c_.Slider1.size(); ++k) {
+        c_.Slider1[k].onScroll([this, k] { Slider1_Scroll(k); });
     }
-    for (int i = 0; i < Option1.size(); ++i) {
-        Option1[i].onClick([this, i] { Option1_Click(i); });
+    for (int i = 0; i < c_.Option1.size(); ++i) {
+        c_.Option1[i].onClick([this, i] { Option1_Click(i); });
     }
-    for (int i = 0; i < List_font.size(); ++i) {
-        List_font[i].onClick([this, i] { List_font_Click(i); });
+    for (int i = 0; i < c_.List_font.size(); ++i) {
+        c_.List_font[i].onClick([this, i] { List_font_Click(i); });
     }
-}
-
-ui::ListBox& SettingsWindow::record() const {
-    return quiz_.record();
 }
 
 std::string SettingsWindow::recordItem(int item) const {
-    return record().item(item);
+    return quiz_.recordItem(item);
 }
 
 // Only slider moves write the colour items, as colour numbers; a text that is none reads as
@@ -273,11 +295,11 @@ ui::ColourNumber SettingsWindow::recordColour(int item) const {
 }
 
 void SettingsWindow::Form_Load() {
-    target = 0;
-    form.setFontFace(recordItem(kFontFaceItem));
+    c_.target = 0;
+    c_.form.setFontFace(recordItem(kFontFaceItem));
     Zaredi_shriftowe();
-    Text_Cv[0].setFontSize(leadingNumber(recordItem(kFontSizeItem)));
-    ui::ListBox& sizes = List_font[1];
+    c_.Text_Cv[0].setFontSize(leadingNumber(recordItem(kFontSizeItem)));
+    ui::ListBox& sizes = c_.List_font[1];
     for (int i = 0; i < sizes.count(); ++i) {
         if (sizes.item(i) == recordItem(kFontSizeItem)) {
             sizes.setListIndex(i);
@@ -285,12 +307,12 @@ void SettingsWindow::Form_Load() {
     }
     Opredeli_cwqt();
     for (int k = 0; k < 3; ++k) {
-        Slider1[k].setValue(content::leadingWhole(recordItem(componentItem(0, k))));
+        c_.Slider1[k].setValue(content::leadingWhole(recordItem(componentItem(0, k))));
     }
 }
 
 void SettingsWindow::Zaredi_shriftowe() {
-    ui::ListBox& names = List_font[0];
+    ui::ListBox& names = c_.List_font[0];
     names.clear();
     for (const std::string& family : platform_.fontFamilies()) {
         names.addItem(family);
@@ -304,81 +326,79 @@ void SettingsWindow::Zaredi_shriftowe() {
 }
 
 void SettingsWindow::Opredeli_cwqt() {
-    picColor->setBackColor(recordColour(colourItem(0)));
-    Option1[0].setBackColor(recordColour(colourItem(0)));
-    Text_Cv[0].setBackColor(recordColour(colourItem(1)));
-    Option1[1].setBackColor(recordColour(colourItem(1)));
-    Text_Cv[0].setForeColor(recordColour(colourItem(2)));
-    Option1[2].setBackColor(recordColour(colourItem(2)));
-    Option1[3].setBackColor(recordColour(colourItem(3)));
-    ui::ListBox& items = record();
+    c_.picColor->setBackColor(recordColour(colourItem(0)));
+    c_.Option1[0].setBackColor(recordColour(colourItem(0)));
+    c_.Text_Cv[0].setBackColor(recordColour(colourItem(1)));
+    c_.Option1[1].setBackColor(recordColour(colourItem(1)));
+    c_.Text_Cv[0].setForeColor(recordColour(colourItem(2)));
+    c_.Option1[2].setBackColor(recordColour(colourItem(2)));
+    c_.Option1[3].setBackColor(recordColour(colourItem(3)));
     for (int t = 0; t < 4; ++t) {
-        const ui::Rgb rgb = cwetowe_RGB(recordColour(colourItem(t)));
-        items.setItem(componentItem(t, 0), decimal(rgb.red));
-        items.setItem(componentItem(t, 1), decimal(rgb.green));
-        items.setItem(componentItem(t, 2), decimal(rgb.blue));
+        const ui::Rgb rgb = ui::splitColour(recordColour(colourItem(t)));
+        quiz_.setRecordItem(componentItem(t, 0), decimal(rgb.red));
+        quiz_.setRecordItem(componentItem(t, 1), decimal(rgb.green));
+        quiz_.setRecordItem(componentItem(t, 2), decimal(rgb.blue));
     }
 }
 
 void SettingsWindow::Option1_Click(int index) {
-    target = index;
+    c_.target = index;
     for (int k = 0; k < 3; ++k) {
-        Slider1[k].setValue(content::leadingWhole(recordItem(componentItem(index, k))));
+        c_.Slider1[k].setValue(content::leadingWhole(recordItem(componentItem(index, k))));
     }
-    currentColour = sliderColour();
+    c_.currentColour = sliderColour();
     Otdelni_Update();
-    form.announce(Label_Cv[3].caption());
+    c_.form.announce(c_.Label_Cv[3].caption());
 }
 
 ui::ColourNumber SettingsWindow::sliderColour() const {
-    return ui::colourNumber(Slider1[0].value(), Slider1[1].value(), Slider1[2].value());
+    return ui::colourNumber(c_.Slider1[0].value(), c_.Slider1[1].value(), c_.Slider1[2].value());
 }
 
 void SettingsWindow::Slider1_Scroll(int index) {
-    ui::ListBox& items = record();
-    items.setItem(componentItem(target, index), decimal(Slider1[index].value()));
-    currentColour = sliderColour();
-    items.setItem(colourItem(target), decimal(currentColour));
+    quiz_.setRecordItem(componentItem(c_.target, index), decimal(c_.Slider1[index].value()));
+    c_.currentColour = sliderColour();
+    quiz_.setRecordItem(colourItem(c_.target), decimal(c_.currentColour));
     Otdelni_Update();
     // The slider says its own value; the colour it makes is heard after it.
-    form.announce(Label_Cv[3].caption());
+    c_.form.announce(c_.Label_Cv[3].caption());
 }
 
 void SettingsWindow::Otdelni_Update() {
     for (int k = 0; k < 3; ++k) {
-        Label_ST[k].setCaption(decimal(Slider1[k].value()));
+        c_.Label_ST[k].setCaption(decimal(c_.Slider1[k].value()));
     }
-    switch (target) {
+    switch (c_.target) {
     case 0:
-        form.setBackColor(currentColour);
-        Option1[0].setBackColor(currentColour);
+        c_.form.setBackColor(c_.currentColour);
+        c_.Option1[0].setBackColor(c_.currentColour);
         break;
     case 1:
-        Text_Cv[0].setBackColor(currentColour);
-        Option1[1].setBackColor(currentColour);
+        c_.Text_Cv[0].setBackColor(c_.currentColour);
+        c_.Option1[1].setBackColor(c_.currentColour);
         break;
     case 2:
-        Text_Cv[0].setForeColor(currentColour);
-        Option1[2].setBackColor(currentColour);
+        c_.Text_Cv[0].setForeColor(c_.currentColour);
+        c_.Option1[2].setBackColor(c_.currentColour);
         break;
     default:
-        Option1[3].setBackColor(currentColour);
+        c_.Option1[3].setBackColor(c_.currentColour);
         break;
     }
-    picColor->setBackColor(currentColour);
-    Label_Cv[3].setCaption(colourReadout(currentColour));
+    c_.picColor->setBackColor(c_.currentColour);
+    c_.Label_Cv[3].setCaption(colourReadout(c_.currentColour));
 }
 
 void SettingsWindow::List_font_Click(int index) {
-    ui::ListBox& list = List_font[index];
+    ui::ListBox& list = c_.List_font[index];
     const std::string entry = list.item(list.listIndex());
     if (index == 0) {
-        Text_Cv[0].setFontFace(entry);
-        record().setItem(kFontFaceItem, entry);
+        c_.Text_Cv[0].setFontFace(entry);
+        quiz_.setRecordItem(kFontFaceItem, entry);
     } else if (index == 1) {
-        Text_Cv[0].setFontSize(leadingNumber(entry));
-        record().setItem(kFontSizeItem,
-                         decimal(content::roundHalfEven(Text_Cv[0].effectiveFontSize())));
+        c_.Text_Cv[0].setFontSize(leadingNumber(entry));
+        quiz_.setRecordItem(kFontSizeItem,
+                            decimal(content::roundHalfEven(c_.Text_Cv[0].effectiveFontSize())));
     }
 }
 

@@ -1,5 +1,5 @@
+#include "checks.h"
 #include "explain/picture_window.h"
-#include "learner.h"
 #include "settings/settings_window.h"
 
 #include <QAccessible>
@@ -101,7 +101,7 @@ TEST(Accessibility, ThumbnailCanBePressedByAssistiveTechnology) {
     ASSERT_TRUE(thumbnail->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::pressAction()));
     thumbnail->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(quiz.program.pictureWindow().form.isVisible());
+    EXPECT_TRUE(quiz.program.pictureWindow().controls().form.isVisible());
 }
 
 TEST(Accessibility, SettingsWindowControlsHaveNamesAndRoles) {
@@ -140,7 +140,7 @@ TEST(Accessibility, SettingsWindowControlsHaveNamesAndRoles) {
     EXPECT_EQ(red->valueInterface()->currentValue().toInt(), 128);
     EXPECT_EQ(red->valueInterface()->maximumValue().toInt(), 255);
     EXPECT_EQ(accessibleOf(window, "Text_Cv_0")->text(QAccessible::Value), QStringLiteral("Шрифт"));
-    colours.window().Option1_Click(2);
+    colours.option(2);
     EXPECT_EQ(accessibleOf(window, "Label_Cv_3")->text(QAccessible::Name),
               QStringLiteral("Цвят в 10/16-тичен код = 8 /H8"));
     EXPECT_EQ(accessibleOf(window, "Label_ST_0")->text(QAccessible::Name), QStringLiteral("8"));

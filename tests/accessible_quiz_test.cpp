@@ -2,7 +2,7 @@
 // screen reader's "activate" drive a program: actions, table selection and values, no pointer and
 // no keys. After each step the test reads what a learner would see.
 
-#include "learner.h"
+#include "checks.h"
 #include "settings/settings_window.h"
 
 #include <QAbstractButton>
@@ -97,8 +97,8 @@ TEST(AccessibleQuiz, AWholeTestAndTheSettingsThroughActionsAndValuesAlone) {
     // The colour window: open it, switch the target to the text colour, set its green, choose
     // 14 points, save.
     doAction(menuCommand(w, QStringLiteral("Color")), QAccessibleActionInterface::pressAction());
-    keb::SettingsWindow* settings = quiz.program.settingsWindow();
-    ASSERT_NE(settings, nullptr);
+    ASSERT_NE(quiz.program.settingsWindow(), nullptr);
+    const keb::SettingsControls* settings = &quiz.program.settingsWindow()->controls();
     QWidget* s = settings->form.widget();
     doAction(accessibleOf(s, "Option1_2"), QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(accessibleOf(s, "Option1_2")->state().checked);
@@ -152,7 +152,7 @@ TEST(AccessibleQuiz, AListNeverHoldsTwoSelectedRowsNorLosesItsSelection) {
 
 TEST(AccessibleQuiz, AnOptionButtonsToggleIsAClick) {
     Quiz quiz;
-    keb::SettingsWindow* settings = &test::ColourWindow(quiz).window();
+    const keb::SettingsControls* settings = &test::ColourWindow(quiz).window();
     QWidget* s = settings->form.widget();
     doAction(accessibleOf(s, "Option1_1"), QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(settings->target, 1);
@@ -162,7 +162,7 @@ TEST(AccessibleQuiz, AnOptionButtonsToggleIsAClick) {
     EXPECT_EQ(settings->target, 2);
     EXPECT_EQ(settings->Slider1[0].value(), 8);
     // A click after the toggle is a click as before: the chosen option's click runs once more.
-    settings->Slider1[0].setValue(0);
+    test::controlIn<ui::Slider>(s, "Slider1_0").setValue(0);
     test::clickOption(test::childIn(s, "Option1_2"));
     EXPECT_EQ(settings->Slider1[0].value(), 8);
 }

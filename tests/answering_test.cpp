@@ -1,4 +1,5 @@
-#include "learner.h"
+#include "checks.h"
+#include "quiz/score.h"
 
 #include <QApplication>
 #include <QImage>
@@ -39,7 +40,7 @@ TEST(Answering, ChooseWithOneSideSelectedChangesNothing) {
     EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 49"));
 
     Quiz fresh;
-    fresh.arrange().Slowo[1].setListIndex(-1);
+    test::controlIn<ui::ListBox>(fresh.window(), "Slowo_1").setListIndex(-1);
     fresh.pressChoose();
     EXPECT_EQ(fresh.main().Slowo[2].count(), 0);
     EXPECT_EQ(fresh.label(), QStringLiteral("Оставащи:"));
@@ -83,11 +84,7 @@ TEST(Answering, WithdrawingTheMiddleOfThreeSelectsTheFormerThird) {
 
 TEST(Answering, ScreenshotDuringATest) {
     Quiz quiz;
-    quiz.enterPair(1, 1);
-    quiz.enterPair(2, 5);
-    quiz.enterPair(3, 3);
-    quiz.clickItem("Slowo_0", QStringLiteral("Вашингтон"));
-    quiz.clickItem("Slowo_1", QStringLiteral("Олимпия "));
+    quiz.playDuringATest();
     const QImage image = test::saveGrab(quiz.window(), "quiz_in_progress.png");
     EXPECT_FALSE(image.isNull());
     EXPECT_EQ(quiz.shown("Slowo_2").size(), 3);
@@ -151,61 +148,36 @@ TEST(Answering, EvaluationIsEnabledAtTheClickAfter38Entries) {
     EXPECT_TRUE(quiz.main().Uprawl[2].isEnabled());
 }
 
-TEST(Evaluation, ScoresWithFiftyPairs) {
-    {
-        Quiz quiz;
-        quiz.enterCorrect(1, 38);
-        quiz.pressWithdraw();
-        quiz.pressEvaluate();
-        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 76%"));
-    }
-    {
-        Quiz quiz;
-        quiz.enterCorrect(1, 50);
-        quiz.pressEvaluate();
-        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 100%"));
-    }
-    {
-        Quiz quiz;
-        for (int n = 1; n <= 50; ++n) {
-            quiz.enterPair(n, n % 50 + 1);
-        }
-        quiz.pressEvaluate();
-        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 0%"));
-    }
-}
+// The score is 100 × correct / pairs, rounded half to even. Each row enters left phrase n with
+// right phrase n for the first answers, then with the right phrase further on; "Върни" pressed
+// with nothing selected runs the enabling rule once more where the last entry left it off.
+struct Scoring {
+    int rights; // 50: the built-in content; 10: numbered phrases, 8 on the left
+    int answers, correct, further;
+    bool withdrawFirst;
+    const char* label;
+};
 
-TEST(Evaluation, RoundsHalfToEvenWithEightPairs) {
-    {
-        Quiz quiz(test::numberedContent(8, 10));
-        quiz.enterPair(1, 1);
-        for (int n = 2; n <= 8; ++n) {
-            quiz.enterPair(n, n + 1);
+TEST(Evaluation, ScoresRoundedHalfToEven) {
+    for (const Scoring& row :
+         {Scoring{50, 38, 38, 0, true, "Верни: 76%"}, Scoring{50, 50, 50, 0, false, "Верни: 100%"},
+          Scoring{50, 50, 0, 1, false, "Верни: 0%"}, Scoring{10, 8, 1, 1, true, "Верни: 12%"},
+          Scoring{10, 8, 3, 2, true, "Верни: 38%"}}) {
+        Quiz quiz(row.rights == 50 ? content::builtinContent() : test::numberedContent(8, 10));
+        for (int n = 1; n <= row.answers; ++n) {
+            quiz.enterPair(n, n <= row.correct ? n : (n + row.further - 1) % row.rights + 1);
         }
-        quiz.pressWithdraw();
-        quiz.pressEvaluate();
-        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 12%"));
-    }
-    {
-        Quiz quiz(test::numberedContent(8, 10));
-        quiz.enterCorrect(1, 3);
-        for (int n = 4; n <= 8; ++n) {
-            quiz.enterPair(n, n + 2);
+        if (row.withdrawFirst) {
+            quiz.pressWithdraw();
         }
-        quiz.pressWithdraw();
         quiz.pressEvaluate();
-        EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 38%"));
+        EXPECT_EQ(quiz.label(), QString::fromUtf8(row.label));
     }
 }
 
 TEST(Evaluation, LocksAnsweringAndShowsTheFirstCheck) {
     Quiz quiz;
-    quiz.enterPair(1, 2);
-    quiz.enterCorrect(3, 40);
-    quiz.clickItem("Slowo_2", 5);
-    quiz.pressWithdraw(); // withdraws pair 8, re-selects; the rule enables "Оцени"
-    ASSERT_TRUE(quiz.main().Uprawl[2].isEnabled());
-    quiz.pressEvaluate();
+    quiz.playToTheEvaluation();
     const keb::QuizControls& m = quiz.main();
     EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 74%"));
     EXPECT_FALSE(m.Uprawl[0].isEnabled());
@@ -241,7 +213,7 @@ TEST(Evaluation, AClickOnTheSelectedAnswerIsAClickAllTheSame) {
     quiz.pressExplain();
     ASSERT_FALSE(quiz.explanationBox().isEmpty());
     // The first answer is selected already; clicking it again checks it again.
-    quiz.arrange().Prowerka[1].setText("");
+    test::controlIn<ui::TextBox>(quiz.window(), "Prowerka_1").setText("");
     quiz.clickItem("Slowo_2", 0);
     EXPECT_TRUE(quiz.explanationBox().isEmpty());
     EXPECT_EQ(m.Prowerka[1].text(), "НЕ");
@@ -306,11 +278,7 @@ TEST(Evaluation, EmptyContentNeitherDividesByZeroNorCrashes) {
     quiz.clickThumbnail();
     EXPECT_EQ(quiz.main().Slowo[2].count(), 0);
     // Should an answer ever be graded against no pairs, the score is 0.
-    quiz.arrange().Slowo[2].addItem("x y");
-    quiz.arrange().dum_N[2].addItem("1");
-    quiz.arrange().dum_N[3].addItem("1");
-    test::QuizInternals::Oceni_testa(quiz.program.mainWindow());
-    EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 0%"));
+    EXPECT_EQ(keb::score(1, 0), 0);
 }
 
 // After any sequence of entries and withdrawals every phrase stands in exactly one place, the key
@@ -319,7 +287,7 @@ TEST(Answering, RandomEntriesAndWithdrawalsKeepEveryPhraseInOnePlace) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         Quiz quiz(seed % 2 ? content::builtinContent() : test::numberedContent(8, 10));
         const keb::QuizControls& m = quiz.main();
-        const auto& danni = quiz.program.danni();
+        const auto& store = quiz.program.contentStore();
         std::mt19937 random(seed);
         for (int step = 0; step < 150; ++step) {
             const auto pick = [&](const char* list, int count) {
@@ -336,30 +304,17 @@ TEST(Answering, RandomEntriesAndWithdrawalsKeepEveryPhraseInOnePlace) {
                 quiz.pressChoose();
             }
             SCOPED_TRACE(::testing::Message() << "seed " << seed << " step " << step);
-            for (int side = 0; side < 2; ++side) {
-                ASSERT_EQ(m.dum_N[side].count(), m.Slowo[side].count());
-                for (int p = 0; p < m.Slowo[side].count(); ++p) {
-                    const int key = std::stoi(m.dum_N[side].item(p));
-                    ASSERT_EQ(content::itemAt(danni.danni(side), key - 1), m.Slowo[side].item(p));
-                }
-            }
-            ASSERT_EQ(m.dum_N[2].count(), m.Slowo[2].count());
-            ASSERT_EQ(m.dum_N[3].count(), m.Slowo[2].count());
+            ASSERT_NO_FATAL_FAILURE(test::expectKeysBesidePhrases(quiz));
             std::multiset<std::string> left(m.Slowo[0].items().begin(), m.Slowo[0].items().end());
             std::multiset<std::string> right(m.Slowo[1].items().begin(), m.Slowo[1].items().end());
             for (int a = 0; a < m.Slowo[2].count(); ++a) {
-                const std::string l =
-                    content::itemAt(danni.danni(0), std::stoi(m.dum_N[2].item(a)) - 1);
-                const std::string r =
-                    content::itemAt(danni.danni(1), std::stoi(m.dum_N[3].item(a)) - 1);
-                ASSERT_EQ(m.Slowo[2].item(a), l + " " + r);
-                left.insert(l);
-                right.insert(r);
+                left.insert(quiz.phrase(0, std::stoi(m.dum_N[2].item(a))));
+                right.insert(quiz.phrase(1, std::stoi(m.dum_N[3].item(a))));
             }
             ASSERT_EQ(left,
-                      std::multiset<std::string>(danni.danni(0).begin(), danni.danni(0).end()));
+                      std::multiset<std::string>(store.danni(0).begin(), store.danni(0).end()));
             ASSERT_EQ(right,
-                      std::multiset<std::string>(danni.danni(1).begin(), danni.danni(1).end()));
+                      std::multiset<std::string>(store.danni(1).begin(), store.danni(1).end()));
             const int remaining = std::min(m.Slowo[0].count(), m.Slowo[1].count());
             if (quiz.label() != QStringLiteral("Оставащи:")) {
                 ASSERT_EQ(quiz.label(), QStringLiteral("Остават: %1").arg(remaining));

@@ -1,6 +1,6 @@
+#include "checks.h"
 #include "explain/explanation.h"
 #include "explain/picture_window.h"
-#include "learner.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -64,8 +64,8 @@ TEST(Explanation, AfterEvaluationWithNothingSelectedDoesNothing) {
     quiz.pressWithdraw(); // nothing selected: the rule alone runs
     quiz.pressEvaluate();
     ASSERT_EQ(quiz.label(), QStringLiteral("Верни: 33%"));
-    quiz.arrange().Slowo[2].setListIndex(-1);
-    quiz.arrange().Prowerka[0].setText("");
+    test::controlIn<ui::ListBox>(quiz.window(), "Slowo_2").setListIndex(-1);
+    test::controlIn<ui::TextBox>(quiz.window(), "Prowerka_0").setText("");
     quiz.pressExplain();
     EXPECT_TRUE(quiz.explanationBox().isEmpty());
     EXPECT_EQ(quiz.label(), QStringLiteral("Верни: 33%"));

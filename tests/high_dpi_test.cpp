@@ -1,7 +1,7 @@
 // Runs with QT_SCALE_FACTOR=2, in a test program of its own: both windows keep their layout in
 // logical units and render at twice the pixels.
 
-#include "learner.h"
+#include "checks.h"
 #include "settings/settings_window.h"
 
 #include <QImage>
@@ -40,7 +40,7 @@ TEST(HighDpi, BothWindowsRenderAtRatioTwo) {
     EXPECT_EQ(image.pixelColor(edge - QPoint(1, 0)), QColor(0, 128, 0));
     EXPECT_NE(image.pixelColor(edge), QColor(0, 128, 0));
 
-    keb::SettingsWindow& settings = test::ColourWindow(quiz).window();
+    const keb::SettingsControls& settings = test::ColourWindow(quiz).window();
     QWidget* sw = settings.form.widget();
     EXPECT_EQ(settings.form.clientWidth(), 5535);
     const QImage settingsImage = test::saveGrab(sw, "settings_window@2x.png");

@@ -1,7 +1,7 @@
 // The whole quiz without a mouse: Tab through the controls, arrows in the lists, Space or Enter
 // on the buttons, Alt and shortcut keys for the menus.
 
-#include "learner.h"
+#include "checks.h"
 #include "settings/settings_window.h"
 
 #include <QApplication>
@@ -135,8 +135,8 @@ TEST(Keyboard, SettingsWindowWithoutAMouse) {
     test::Heard heard;
     activate(quiz.window());
     key(Qt::Key_C, Qt::AltModifier); // "Color"
-    keb::SettingsWindow* settings = quiz.program.settingsWindow();
-    ASSERT_NE(settings, nullptr);
+    ASSERT_NE(quiz.program.settingsWindow(), nullptr);
+    const keb::SettingsControls* settings = &quiz.program.settingsWindow()->controls();
     activate(settings->form.widget());
 
     tabTo("Slider1_0");
@@ -169,7 +169,7 @@ TEST(Keyboard, SettingsWindowWithoutAMouse) {
     // Escape closes it without applying.
     activate(quiz.window());
     key(Qt::Key_C, Qt::AltModifier);
-    activate(quiz.program.settingsWindow()->form.widget());
+    activate(quiz.program.settingsWindow()->controls().form.widget());
     tabTo("Slider1_2");
     key(Qt::Key_End);
     key(Qt::Key_Escape);

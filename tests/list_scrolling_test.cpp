@@ -2,7 +2,7 @@
 // of a test, at any font size the settings window offers, and (in the scaled run) at a device
 // pixel ratio of 2. Every row that fits shows and takes a click.
 
-#include "learner.h"
+#include "checks.h"
 
 #include <QImage>
 #include <QListWidget>

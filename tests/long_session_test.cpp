@@ -2,7 +2,7 @@
 // moved and a size chosen, then saved, cancelled or closed. The window goes at every closing;
 // what it leaves behind must not add up.
 
-#include "learner.h"
+#include "checks.h"
 #include "memory.h"
 
 #include <cstdio>

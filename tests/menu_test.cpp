@@ -1,5 +1,5 @@
+#include "checks.h"
 #include "explain/picture_window.h"
-#include "learner.h"
 #include "settings/settings_window.h"
 
 #include <QAction>
@@ -34,7 +34,7 @@ TEST(Menu, ColorTwiceMakesOneSettingsWindow) {
     quiz.menu("Cwqt");
     keb::SettingsWindow* first = quiz.program.settingsWindow();
     ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->form.isVisible());
+    EXPECT_TRUE(first->controls().form.isVisible());
     quiz.menu("Cwqt");
     EXPECT_EQ(quiz.program.settingsWindow(), first);
     EXPECT_EQ(settingsWindows(), 1);
@@ -48,7 +48,7 @@ TEST(Menu, ExitWithEveryWindowOpenEndsTheProgram) {
     quiz.program.pictureWindow().putPicture(1, ui::Picture::filled(20, 20, 255), 300, 300);
     quiz.clickThumbnail();
     quiz.menu("Cwqt");
-    ASSERT_TRUE(quiz.program.pictureWindow().form.isVisible());
+    ASSERT_TRUE(quiz.program.pictureWindow().controls().form.isVisible());
     ASSERT_EQ(visibleTopLevels(), 3);
     quiz.menu("Izhod");
     EXPECT_EQ(quiz.platform.endCount, 1);

@@ -1,5 +1,5 @@
+#include "checks.h"
 #include "explain/picture_window.h"
-#include "learner.h"
 #include "ui/picture.h"
 
 #include <QImage>
@@ -22,7 +22,7 @@ ui::Picture cornerPicture() {
 }
 
 bool pictureWindowShown(const Quiz& quiz) {
-    return quiz.program.pictureWindow().form.isVisible();
+    return quiz.program.pictureWindow().controls().form.isVisible();
 }
 
 } // namespace
@@ -47,9 +47,9 @@ TEST(Pictures, ThumbnailBeforeAnyPhraseWasSelectedDoesNothing) {
 
 TEST(Pictures, APhraseWithAPictureShowsItClippedAndOpensItEnlarged) {
     Quiz quiz(test::withPictureFlag(2, "1")); // Айова
-    keb::PictureWindow& store = quiz.program.pictureWindow();
+    const keb::PictureControls& store = quiz.program.pictureWindow().controls();
     const ui::Picture picture = cornerPicture();
-    store.putPicture(2, picture, 3000, 2000);
+    quiz.program.pictureWindow().putPicture(2, picture, 3000, 2000);
     quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
     const keb::QuizControls& m = quiz.main();
     EXPECT_TRUE(m.Grafika[0].picture().sharesImageWith(picture));

@@ -3,7 +3,7 @@
 // picture and an image of the difference are saved beside the test's output. A visual change
 // lands only with its pictures renewed on purpose: scripts/renew-pictures.sh draws them anew.
 
-#include "learner.h"
+#include "checks.h"
 #include "settings/settings_window.h"
 
 #include <QDir>
@@ -120,11 +120,7 @@ TEST(ReadmePictures, TheQuizWindowAtStartUp) {
 TEST(ReadmePictures, DuringATest) {
     Quiz quiz;
     show(quiz.window());
-    quiz.enterPair(1, 1);
-    quiz.enterPair(2, 5);
-    quiz.enterPair(3, 3);
-    quiz.clickItem("Slowo_0", QStringLiteral("Вашингтон"));
-    quiz.clickItem("Slowo_1", QStringLiteral("Олимпия "));
+    quiz.playDuringATest();
     expectListFeet(quiz.window(), {"Slowo_0", "Slowo_1", "Slowo_2"});
     expectMatchesReadme(quiz.window(), "quiz-in-progress");
 }
@@ -132,11 +128,7 @@ TEST(ReadmePictures, DuringATest) {
 TEST(ReadmePictures, AfterTheEvaluation) {
     Quiz quiz;
     show(quiz.window());
-    quiz.enterPair(1, 2);
-    quiz.enterCorrect(3, 40);
-    quiz.clickItem("Slowo_2", 5);
-    quiz.pressWithdraw();
-    quiz.pressEvaluate();
+    quiz.playToTheEvaluation();
     ASSERT_EQ(quiz.label(), QStringLiteral("Верни: 74%"));
     expectListFeet(quiz.window(), {"Slowo_0", "Slowo_1", "Slowo_2"});
     expectMatchesReadme(quiz.window(), "quiz-evaluated");

@@ -2,8 +2,8 @@
 // factor of 2 on a 1280 x 1024 one (640 x 512 logical pixels). A window that fits is centred on
 // the screen's free area; one that does not keeps its top-left corner, caption and menu bar on it.
 
+#include "checks.h"
 #include "explain/picture_window.h"
-#include "learner.h"
 #include "settings/settings_window.h"
 
 #include <QMenuBar>
@@ -70,7 +70,7 @@ TEST(ScreenPlacement, APictureLargerThanTheScreenOpensWithItsCornerOnIt) {
     // 1200 x 900 pixels: larger than either screen.
     quiz.program.pictureWindow().putPicture(1, ui::Picture::filled(1200, 900, 255), 18000, 13500);
     quiz.clickThumbnail();
-    QWidget* view = quiz.program.pictureWindow().form.widget();
+    QWidget* view = quiz.program.pictureWindow().controls().form.widget();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view, test::kPatience));
     const QRect screen = freeArea(view);
     EXPECT_GT(view->frameGeometry().width(), screen.width());

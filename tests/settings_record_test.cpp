@@ -10,9 +10,9 @@ TEST(SettingsRecord, DefaultsAndColourArithmetic) {
     EXPECT_EQ(record[7], "16777215");
     EXPECT_EQ(record[9], "128");
     EXPECT_EQ(record[15], "192");
-    EXPECT_EQ(keb::cwetowe_RGB(16777215), (ui::Rgb{255, 255, 255}));
-    EXPECT_EQ(keb::cwetowe_RGB(0), (ui::Rgb{0, 0, 0}));
-    EXPECT_EQ(keb::cwetowe_RGB(128 + (7U << 24)),
+    EXPECT_EQ(ui::splitColour(16777215), (ui::Rgb{255, 255, 255}));
+    EXPECT_EQ(ui::splitColour(0), (ui::Rgb{0, 0, 0}));
+    EXPECT_EQ(ui::splitColour(128 + (7U << 24)),
               (ui::Rgb{128, 0, 0})); // the fourth byte is ignored
     EXPECT_EQ(keb::colourReadout(8421504), "Цвят в 10/16-тичен код = 8421504 /H808080");
     EXPECT_EQ(keb::colourReadout(255), "Цвят в 10/16-тичен код = 255 /HFF");

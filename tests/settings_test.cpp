@@ -1,4 +1,4 @@
-#include "learner.h"
+#include "checks.h"
 #include "settings/settings_record.h"
 #include "settings/settings_window.h"
 #include "ui/menu_command.h"
@@ -27,7 +27,7 @@ QString readout(const char* number) {
 TEST(SettingsWindow, OpensFilledFromTheRecord) {
     Quiz quiz;
     Settings s(quiz);
-    keb::SettingsWindow& w = s.window();
+    const keb::SettingsControls& w = s.window();
     EXPECT_EQ(w.form.caption(), "Формиране на цвят/избор на шрифт");
     EXPECT_EQ(w.form.clientWidth(), 5535);
     EXPECT_EQ(w.form.clientHeight(), 4710);
@@ -38,8 +38,8 @@ TEST(SettingsWindow, OpensFilledFromTheRecord) {
     EXPECT_FALSE(w.Label_Cv[8].isVisible());
     EXPECT_FALSE(w.List_font[0].isVisible());
     EXPECT_FALSE(w.List_font[2].isVisible());
-    EXPECT_FALSE(w.mnu_Danni.isVisible());
-    EXPECT_FALSE(w.mnu_Danni.isEnabled());
+    EXPECT_FALSE(w.mnu_Danni->isVisible());
+    EXPECT_FALSE(w.mnu_Danni->isEnabled());
     EXPECT_EQ(w.Label_Cv[4].caption(), "Размер  шрифт");
     EXPECT_EQ(w.Slider1[1].toolTip(), "Промяна на стойн остта на зелената съставка ");
     EXPECT_EQ(w.Option1[0].toolTip(), " За настройване цвета на фона на формата ");
@@ -195,8 +195,9 @@ TEST(SettingsWindow, AFontThatIsNotInstalledIsStillApplied) {
 }
 
 TEST(SettingsWindow, ASizeOutsideTheListLeavesItUnselected) {
-    Quiz quiz;
-    quiz.program.mainWindow().record().setItem(2, "20");
+    std::vector<std::string> record = keb::defaultRecord();
+    record[keb::kFontSizeItem] = "20";
+    Quiz quiz(content::builtinContent(), record);
     Settings s(quiz);
     EXPECT_EQ(s.window().List_font[1].listIndex(), -1);
     EXPECT_EQ(s.window().Text_Cv[0].font().points, 20.0);

@@ -1,7 +1,7 @@
 // Content no learner chose: lists of unequal length, empty lists, duplicates, very long phrases
 // and very many pairs. Each must give a sound result and lose no phrase.
 
-#include "learner.h"
+#include "checks.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ namespace {
 std::multiset<std::string> everyPlace(const Quiz& quiz, int side) {
     const keb::QuizControls& m = quiz.main();
     std::multiset<std::string> all(m.Slowo[side].items().begin(), m.Slowo[side].items().end());
-    const auto& content = quiz.program.danni().danni(side);
+    const auto& content = quiz.program.contentStore().danni(side);
     for (const std::string& key : m.dum_N[2 + side].items()) {
         all.insert(content::itemAt(content, std::stoi(key) - 1));
     }
@@ -25,7 +25,7 @@ std::multiset<std::string> everyPlace(const Quiz& quiz, int side) {
 }
 
 void expectNothingLost(const Quiz& quiz) {
-    const auto& danni = quiz.program.danni();
+    const auto& danni = quiz.program.contentStore();
     for (int side = 0; side < 2; ++side) {
         EXPECT_EQ(everyPlace(quiz, side),
                   std::multiset<std::string>(danni.danni(side).begin(), danni.danni(side).end()));

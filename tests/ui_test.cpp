@@ -1,4 +1,4 @@
-#include "learner.h"
+#include "checks.h"
 #include "ui/list_box.h"
 #include "ui/text_box.h"
 #include "ui/window.h"

@@ -4,16 +4,29 @@
 
 #include <QFontInfo>
 #include <QPalette>
+#include <QVariant>
 #include <QWidget>
 
 namespace ui {
 
 using namespace detail;
 
+namespace {
+
+// The widget's property that names the control steering it.
+constexpr char kControl[] = "kebControl";
+
+} // namespace
+
 Control::Control(QWidget* widget, const std::string& objectName, const Rect& twips)
     : widget_(widget) {
     widget_->setObjectName(toQt(objectName));
+    widget_->setProperty(kControl, QVariant::fromValue(static_cast<void*>(this)));
     setGeometry(twips);
+}
+
+Control* Control::of(const QWidget* widget) {
+    return widget ? static_cast<Control*>(widget->property(kControl).value<void*>()) : nullptr;
 }
 
 Control::~Control() = default;
@@ -141,6 +154,7 @@ ColourNumber Control::foreColor() const {
 void Control::replaceWidget(QWidget* replacement) {
     QWidget* old = widget_;
     replacement->setObjectName(old->objectName());
+    replacement->setProperty(kControl, old->property(kControl));
     replacement->setGeometry(old->geometry());
     replacement->setEnabled(old->isEnabled());
     replacement->setToolTip(old->toolTip());

@@ -10,9 +10,15 @@ class QWidget;
 namespace ui {
 
 // What every control of a window shares: position, visibility, enabled state, tooltip, font and
-// colours. The toolkit widget belongs to the window; the control only steers it.
+// colours. The toolkit widget belongs to the window; the control only steers it, and must not
+// outlive it: a window's controls are declared after the window (members go in the reverse of
+// their order), as each window's controls struct has its form first.
 class Control {
 public:
+    // The control that steers a toolkit widget, or null: how a test that found a widget by its
+    // name sets it from code into a state no learner can reach, as the program's own code would.
+    static Control* of(const QWidget* widget);
+
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control();

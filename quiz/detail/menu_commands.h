@@ -20,10 +20,9 @@ public:
     // Opens the colour and font window, or brings it to the front.
     void Cwqt_Click();
 
+private:
     ui::MenuCommand& Izhod;
     ui::MenuCommand& Cwqt;
-
-private:
     ProgramCommands& program_;
 };
 

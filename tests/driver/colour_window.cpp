@@ -16,10 +16,10 @@ ColourWindow::ColourWindow(const Quiz& quiz) : quiz_(quiz) {
     require(quiz_.program.settingsWindow() != nullptr, "the colour window did not open");
 }
 
-keb::SettingsWindow& ColourWindow::window() const {
+const keb::SettingsControls& ColourWindow::window() const {
     keb::SettingsWindow* settings = quiz_.program.settingsWindow();
     require(settings != nullptr, "the colour window is closed");
-    return *settings;
+    return settings->controls();
 }
 
 QWidget* ColourWindow::widget() const {

@@ -10,7 +10,7 @@ class QSlider;
 class QWidget;
 
 namespace keb {
-class SettingsWindow;
+struct SettingsControls;
 }
 
 namespace test {
@@ -22,7 +22,8 @@ public:
     // Opens the window with the quiz window's "Color".
     explicit ColourWindow(const Quiz& quiz);
 
-    keb::SettingsWindow& window() const;
+    // The window as it stands.
+    const keb::SettingsControls& window() const;
     QWidget* widget() const;
     QSlider* slider(int k) const;
     QListWidget* sizes() const;

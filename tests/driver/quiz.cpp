@@ -28,12 +28,9 @@ std::string fromQ(const QString& text) {
     return text.toStdString();
 }
 
-Quiz::Quiz(content::ContentTable table) : program(platform, std::move(table)) {
+Quiz::Quiz(content::ContentTable table, std::vector<std::string> settingsRecord)
+    : program(platform, std::move(table), std::move(settingsRecord)) {
     program.start();
-}
-
-keb::QuizControls& Quiz::arrange() const {
-    return QuizInternals::controls(program.mainWindow());
 }
 
 QWidget* Quiz::window() const {
@@ -79,7 +76,7 @@ int Quiz::rowOf(int list, const std::string& text) const {
 }
 
 const std::string& Quiz::phrase(int side, int n) const {
-    return content::itemAt(program.danni().danni(side), n - 1);
+    return content::itemAt(program.contentStore().danni(side), n - 1);
 }
 
 void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
@@ -136,6 +133,23 @@ void Quiz::enterCorrect(int from, int to) const {
     for (int n = from; n <= to; ++n) {
         enterPair(n, n);
     }
+}
+
+void Quiz::playDuringATest() const {
+    enterPair(1, 1);
+    enterPair(2, 5);
+    enterPair(3, 3);
+    clickItem("Slowo_0", QStringLiteral("Вашингтон"));
+    clickItem("Slowo_1", QStringLiteral("Олимпия "));
+}
+
+void Quiz::playToTheEvaluation() const {
+    enterPair(1, 2);
+    enterCorrect(3, 40);
+    clickItem("Slowo_2", 5);
+    pressWithdraw(); // withdraws pair 8, selects the next; the rule enables "Оцени"
+    require(main().Uprawl[2].isEnabled(), "\"Оцени\" is not available");
+    pressEvaluate();
 }
 
 QString Quiz::label() const {

@@ -9,6 +9,8 @@
 #include "content/content_table.h"
 #include "contents.h"
 #include "quiz/main_window.h"
+#include "settings/settings_record.h"
+#include "ui/control.h"
 #include "ui/platform.h"
 
 #include <QString>
@@ -31,13 +33,6 @@ public:
 // Throws DriverFailure with the message unless the condition holds.
 void require(bool condition, const std::string& message);
 
-// The quiz window's insides, for states no learner can reach and for timing the handlers alone.
-class QuizInternals {
-public:
-    static keb::QuizControls& controls(keb::MainWindow& window) { return window.c_; }
-    static void Oceni_testa(keb::MainWindow& window) { window.Oceni_testa(); }
-};
-
 // Records that the program ended instead of ending the test; lists the fonts it is given.
 class RecordingPlatform : public ui::Platform {
 public:
@@ -49,14 +44,13 @@ public:
                                    "DejaVu Sans"};
 };
 
-// A started program with the built-in content or the given one.
+// A started program with the built-in content or the given one, and the settings record given.
 class Quiz {
 public:
-    explicit Quiz(content::ContentTable table = content::builtinContent());
+    explicit Quiz(content::ContentTable table = content::builtinContent(),
+                  std::vector<std::string> settingsRecord = keb::defaultRecord());
     // The quiz window as it stands.
     const keb::QuizControls& main() const { return program.mainWindow().controls(); }
-    // The quiz window's controls to write to directly: only for states no learner can reach.
-    keb::QuizControls& arrange() const;
     QWidget* window() const;
 
     // What the learner sees in a list of the quiz window, top to bottom.
@@ -81,6 +75,11 @@ public:
     void enterPair(int left, int right) const;
     // Enters the correct pairs from..to.
     void enterCorrect(int from, int to) const;
+    // The scenes the README shows, from the start of the built-in quiz: during a test, three
+    // answers entered and a pair selected; after the evaluation, of 38 answers (one withdrawn
+    // first), 37 correct.
+    void playDuringATest() const;
+    void playToTheEvaluation() const;
 
     QString label() const;
     QString explanationBox() const;
@@ -98,6 +97,13 @@ constexpr int kPatience = 60000;
 void letEventsRun();
 
 QWidget* childIn(QWidget* window, const char* name);
+// The control behind a named widget of the window, to set from code: only for states no learner
+// can reach.
+template <class T> T& controlIn(QWidget* window, const char* name) {
+    auto* control = dynamic_cast<T*>(ui::Control::of(childIn(window, name)));
+    require(control != nullptr, std::string(name) + " is no such control");
+    return *control;
+}
 QListWidget* listIn(QWidget* window, const char* name);
 void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {});
 void clickMenu(QWidget* window, const char* actionName);

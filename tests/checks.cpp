@@ -1,4 +1,4 @@
-#include "learner.h"
+#include "checks.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -93,6 +93,25 @@ void expectHeard(Heard& heard, const QStringList& expected, int from) {
     }
     told = told.mid(from < 0 ? std::max<qsizetype>(0, told.size() + from) : from);
     EXPECT_EQ(told, expected);
+}
+
+void expectKeysBesidePhrases(const Quiz& quiz) {
+    const keb::QuizControls& m = quiz.main();
+    const auto phraseOf = [&](int side, const ui::ListBox& keys, int row) {
+        return quiz.phrase(side, std::stoi(keys.item(row)));
+    };
+    for (int side = 0; side < 2; ++side) {
+        ASSERT_EQ(m.dum_N[side].count(), m.Slowo[side].count());
+        for (int p = 0; p < m.Slowo[side].count(); ++p) {
+            ASSERT_EQ(phraseOf(side, m.dum_N[side], p), m.Slowo[side].item(p));
+        }
+    }
+    ASSERT_EQ(m.dum_N[2].count(), m.Slowo[2].count());
+    ASSERT_EQ(m.dum_N[3].count(), m.Slowo[2].count());
+    for (int a = 0; a < m.Slowo[2].count(); ++a) {
+        ASSERT_EQ(m.Slowo[2].item(a),
+                  phraseOf(0, m.dum_N[2], a) + " " + phraseOf(1, m.dum_N[3], a));
+    }
 }
 
 QImage saveGrab(QWidget* widget, const char* fileName) {

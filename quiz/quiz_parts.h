@@ -12,9 +12,9 @@ class TextBox;
 
 namespace keb {
 
-// What the explanation and picture procedures of the quiz window work on: the window hands it to
-// them when it makes them, and they reach nothing else of it.
-struct QuizView {
+// The parts of the quiz window that its explanation and picture procedures work on, handed to
+// them with each call: they reach nothing else of the window, and keep nothing of it.
+struct QuizParts {
     // Prowerka(0), the instruction and explanation box.
     ui::TextBox& explanationBox;
     // Slowo: the left phrases, the right phrases and the entered answers.

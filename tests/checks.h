@@ -1,7 +1,7 @@
 #pragma once
 
-// What the window tests share beside the driver: what a screen reader hears, renderings and the
-// lists' shape, checked with GoogleTest.
+// The checks the window tests share beside the driver: what a screen reader hears, the keys
+// beside the phrases, renderings and the lists' shape, with GoogleTest.
 
 #include "actions.h"
 #include "colour_window.h"
@@ -49,6 +49,10 @@ private:
 // Where anything is told, what was told since the last look, from the given position on (a
 // negative one counts from the end).
 void expectHeard(Heard& heard, const QStringList& expected, int from = 0);
+
+// Each phrase list's hidden keys stand beside their phrases, row for row, each naming its
+// phrase's place in the content; each answer reads as the phrases its two keys name.
+void expectKeysBesidePhrases(const Quiz& quiz);
 
 // Saves a rendering for the eye, in a folder of the platform's; returns the image.
 QImage saveGrab(QWidget* widget, const char* fileName);
