@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QAccessibleValueInterface>
 #include <QWidget>
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -5,14 +5,11 @@
 #include "checks.h"
 #include "settings/settings_window.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
 #include <QCoreApplication>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QTest>
 #include <cstddef>
 #include <gtest/gtest.h>
 #include <limits>

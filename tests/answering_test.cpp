@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
-#include <QPixmap>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QListWidget>
 #include <QPainter>
 #include <QTest>
 #include <QWidget>

@@ -7,7 +7,6 @@
 #include "settings/settings_window.h"
 
 #include <QMenuBar>
-#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <cstdlib>

@@ -5,9 +5,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QSlider>
 #include <QTest>
 #include <gtest/gtest.h>

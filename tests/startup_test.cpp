@@ -2,16 +2,10 @@
 #include "explain/picture_window.h"
 #include "ui/menu_command.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QImage>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
 #include <QTest>
-#include <QWindow>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>

@@ -56,7 +56,12 @@ def expect(condition, what):
         raise Failure(what)
 
 
-def wait_for(condition, what, seconds=5.0):
+# The longest a step waits for what it needs, on a busy machine; a step that passes waits only
+# until it happens.
+PATIENCE = 60.0
+
+
+def wait_for(condition, what, seconds=PATIENCE):
     until = time.monotonic() + seconds
     while time.monotonic() < until:
         if condition():
@@ -134,7 +139,7 @@ class Quiz:
         self.errors = tempfile.TemporaryFile()
         self.process = subprocess.Popen([program], env=env, stderr=self.errors)
         self.app = None
-        wait_for(self._registered, "the program on the accessibility bus", 20)
+        wait_for(self._registered, "the program on the accessibility bus")
         self.main = find(self.app, pyatspi.ROLE_FRAME)
         self.left = find(self.main, pyatspi.ROLE_LIST, nth=0)
         self.right = find(self.main, pyatspi.ROLE_LIST, nth=1)
@@ -303,7 +308,7 @@ class Listener:
             env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.read = 0
         self.last = 0
-        self.hear("", 30)  # its first words: it has started
+        self.hear("")  # its first words: it has started
 
     def spoken(self):
         try:
@@ -312,7 +317,7 @@ class Listener:
         except FileNotFoundError:
             return []
 
-    def hear(self, words, seconds=10.0):
+    def hear(self, words, seconds=PATIENCE):
         """Waits until the screen reader says the words, after what it was last heard saying."""
         found = []
 
@@ -368,7 +373,7 @@ def heard_quiz(program):
 
 def blind_learner(quiz, orca):
     # The window opens at the state list, and its selected phrase is said.
-    orca.hear("Изрази от лявото поле", 20)
+    orca.hear("Изрази от лявото поле")
     orca.hear("Айдахо")
     # 28 answers through the accessibility actions, as switch access gives them: each counter is
     # heard.
@@ -392,29 +397,31 @@ def blind_learner(quiz, orca):
     keys += ["Up"] * 9 + ["Tab"] * 3 + ["Space", "Alt+C", "Right"]
     orca.press(*keys, pause=0.2)
 
-    orca.hear("Изрази от дясното поле", 60)
-    orca.hear("Избрах", 60)
+    orca.hear("Изрази от дясното поле")
+    orca.hear("Избрах")
     for n in range(29, 39):
-        orca.hear("Остават: %d" % (50 - n), 60)
-    orca.hear("Остават: 13. Бутонът „Оцени“ е достъпен", 60)
+        orca.hear("Остават: %d" % (50 - n))
+    orca.hear("Остават: 13. Бутонът „Оцени“ е достъпен")
     answers = [("%s %s" % (s, c), "ДА") for s, c in PAIRS[:28]]
     answers += [("%s %s" % (s, given), "ДА" if given == right else "НЕ")
                 for s, given, right in entered[:9]]
     score = 2 * sum(mark == "ДА" for _, mark in answers)  # 100 * right / 50
-    orca.hear("Верни: %d%%. ДА" % score, 60)
+    orca.hear("Верни: %d%%. ДА" % score)
     # Each check, in turn: a screen reader behind may pass over a row's focus for the next one,
     # but not over a notification.
     for _, mark in reversed(answers[27:]):
-        orca.hear("известяване %s." % mark, 60)
-    orca.hear('"Монтана" е във връзка с "Хелена "', 60)
-    orca.hear("Формиране на цвят/избор на шрифт", 60)
-    orca.hear("Цвят в 10/16-тичен код = ", 60)
+        orca.hear("известяване %s." % mark)
+    orca.hear('"Монтана" е във връзка с "Хелена "')
+    orca.hear("Формиране на цвят/избор на шрифт")
+    orca.hear("Цвят в 10/16-тичен код = ")
     orca.press("Escape")
-    orca.hear("KEB", 60)
+    orca.hear("KEB")
     orca.press("Ctrl+Q")
     # While the screen reader is busy speaking, the toolkit may wait in vain for its answer on a
-    # key; it then gives the key to the window itself, and says so on standard error.
-    quiz.ended_cleanly(allowed=["QSpiApplication::keyEventError"])
+    # key; it then gives the key to the window itself, and says so on standard error, and again
+    # when the answer comes after all.
+    quiz.ended_cleanly(allowed=["QSpiApplication::keyEventError",
+                                "QSpiApplication::notifyKeyboardListenerCallback with no queued"])
 
 
 def main():

@@ -8,10 +8,7 @@
 #include "ui/control_array.h"
 
 #include <QAccessible>
-#include <QAccessibleInterface>
-#include <QAccessibleValueInterface>
 #include <QApplication>
-#include <QImage>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSlider>
