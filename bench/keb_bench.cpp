@@ -9,9 +9,10 @@
 //                        (used by the table) shows one window, says "frame" once it is painted
 //   keb_bench --repeat startup|actions
 //                        runs one measure many times over, for a profiler to watch
-//   keb_bench --window plain
-//                        shows the plain window until it is closed, for a screen reader to
-//                        follow beside the quiz (bench/screen_reader_cost.py)
+//   keb_bench --window plain|working
+//                        shows the plain window, or the same doing the quiz's work with stock
+//                        Qt, until it is closed, for a screen reader to follow beside the quiz
+//                        (bench/screen_reader_cost.py)
 
 #include "colour_window.h"
 #include "memory.h"
@@ -108,6 +109,45 @@ std::unique_ptr<QMainWindow> plainWindow() {
     auto* picture = new QFrame(client);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setGeometry(8, 312, 105, 89);
+    return window;
+}
+
+// The plain window doing the quiz's work with stock Qt alone, as a comparator for what a screen
+// reader hears: the lists and buttons have the quiz's names and hints, "Избрах" moves the
+// selected pair into the answers and shows the count on the label; each phrase list starts at
+// its first row, selected, and one whose selected row went has no current row, so that the first
+// key in it chooses a row, as in the quiz.
+std::unique_ptr<QMainWindow> workingWindow() {
+    auto window = plainWindow();
+    const QList<QListWidget*> lists = window->findChildren<QListWidget*>();
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    const char* names[] = {"Изрази от лявото поле", "Изрази от дясното поле",
+                           "Набор от вече въведени отговори"};
+    for (int i = 0; i < 3; ++i) {
+        lists[i]->setAccessibleName(QString::fromUtf8(names[i]));
+        lists[i]->setToolTip(i < 2 ? QStringLiteral("Посочете елемента в релацията") : QString());
+        lists[i]->setCurrentRow(i < 2 ? 0 : -1);
+    }
+    const char* buttonTips[] = {"Натиснете бутон за избор",
+                                "Изтрива / възстановява направения избор",
+                                "Преустановява теста и формира оценка", "Дава обяснения"};
+    for (int i = 0; i < 4; ++i) {
+        buttons[i]->setToolTip(QString::fromUtf8(buttonTips[i]));
+    }
+    QLabel* label = window->findChild<QLabel*>();
+    QObject::connect(buttons[0], &QPushButton::clicked, [lists, label] {
+        const QList<QListWidgetItem*> state = lists[0]->selectedItems();
+        const QList<QListWidgetItem*> capital = lists[1]->selectedItems();
+        if (state.isEmpty() || capital.isEmpty()) {
+            return;
+        }
+        lists[2]->addItem(state[0]->text() + QLatin1Char(' ') + capital[0]->text());
+        delete state[0];
+        delete capital[0];
+        lists[0]->setCurrentRow(-1);
+        lists[1]->setCurrentRow(-1);
+        label->setText(QStringLiteral("Остават: %1").arg(lists[0]->count()));
+    });
     return window;
 }
 
@@ -377,7 +417,7 @@ int main(int argc, char** argv) {
         return firstFrameMode(argv[2]);
     }
     if (mode == "--window") {
-        const auto plain = plainWindow();
+        const auto plain = std::string(argv[2]) == "working" ? workingWindow() : plainWindow();
         plain->show();
         return QApplication::exec();
     }
