@@ -2,9 +2,11 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#if KEB_SESSION_BUS
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#endif
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
@@ -36,6 +38,7 @@ void hear(QAccessibleEvent* event) {
     }
 }
 
+#if KEB_SESSION_BUS
 // A call on the session's screen reader setting, held by the accessibility bus's launcher, which
 // the session bus starts for the first call.
 QDBusMessage screenReaderSetting(const char* method, const QVariantList& value = {}) {
@@ -48,6 +51,7 @@ QDBusMessage screenReaderSetting(const char* method, const QVariantList& value =
 QDBusMessage setScreenReader(bool on) {
     return screenReaderSetting("Set", {QVariant::fromValue(QDBusVariant(on))});
 }
+#endif
 
 } // namespace
 
@@ -55,7 +59,8 @@ QDBusMessage setScreenReader(bool on) {
 // accessibility bus comes up, the setting turns on, and the toolkit's bridge follows it onto the
 // bus. Each step is waited for as long as a busy machine needs; a failure names the one missing.
 Heard::Heard() : listening_(false) {
-    if (platform() != "offscreen") {
+#if KEB_SESSION_BUS
+    if (platform() == "x11" || platform() == "wayland") {
         const QDBusMessage set = setScreenReader(true);
         const QVariantList got = screenReaderSetting("Get").arguments();
         [&] {
@@ -69,15 +74,18 @@ Heard::Heard() : listening_(false) {
                 << "the toolkit's accessibility bridge did not come onto the accessibility bus";
         }();
     }
+#endif
     heardSoFar.clear();
     heardBefore = QAccessible::installUpdateHandler(hear);
 }
 
 Heard::~Heard() {
     QAccessible::installUpdateHandler(heardBefore);
+#if KEB_SESSION_BUS
     if (listening_) {
         setScreenReader(false);
     }
+#endif
 }
 
 QStringList Heard::take() {

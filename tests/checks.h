@@ -31,7 +31,8 @@ namespace test {
 // What a screen reader is told while one lives, as the toolkit tells it: each accessible focus
 // ("focus: " and the name, a list's row among them) and each notification shown ("news: " and
 // its text). The toolkit tells only where its accessibility bridge is active: on X11 and Wayland,
-// where the suite turns it on; the headless platform has none, and there nothing is told.
+// where the suite turns it on; the headless platform has none, nor has Wine a client of the
+// Windows interfaces, and there nothing is told.
 class Heard {
 public:
     Heard();
@@ -57,7 +58,7 @@ void expectKeysBesidePhrases(const Quiz& quiz);
 // Saves a rendering for the eye, in a folder of the platform's; returns the image.
 QImage saveGrab(QWidget* widget, const char* fileName);
 
-// The platform the tests run on: "offscreen", "x11" or "wayland".
+// The platform the tests run on: "offscreen", "windows", "x11" or "wayland".
 std::string platform();
 
 // A list as a classic list box shows it: no sideways scroll bar, rows as wide as the list, and

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -19,16 +20,28 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-// The platform a CTest entry runs on, from KEB_TEST_PLATFORM: offscreen (the default), x11 or
-// wayland. The last two run on a display server of the suite's own, whose start wrote how to
+// The platform a CTest entry runs on, from KEB_TEST_PLATFORM: offscreen (the default), windows,
+// x11 or wayland. The last two run on a display server of the suite's own, whose start wrote how to
 // reach it into KEB_DISPLAYS_DIR/<platform>/env. Without that file there is no server, and the
 // tests must fail rather than run somewhere else.
 bool reachPlatform() {
+    // Wine hands a program none of the toolkit's own variables: an entry names them KEB_QT_…
+    // instead, and they are set here as QT_… before the toolkit starts.
+    for (const QString& name : QProcessEnvironment::systemEnvironment().keys()) {
+        if (name.startsWith(QLatin1String("KEB_QT_"))) {
+            qputenv(qPrintable(name.mid(4)), qgetenv(qPrintable(name)));
+        }
+    }
     const QByteArray platform = qgetenv("KEB_TEST_PLATFORM");
     if (platform.isEmpty() || platform == "offscreen") {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !platform.isEmpty()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+#if defined(KEB_HEADLESS_FONTS)
+        if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+            qputenv("QT_QPA_FONTDIR", KEB_HEADLESS_FONTS);
+        }
+#endif
         // A runtime folder of the tests' own where the session has none.
         static QTemporaryDir runtime;
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) {
@@ -38,8 +51,13 @@ bool reachPlatform() {
         }
         return true;
     }
+    // On Windows the program's own platform, on the display Wine was started on.
+    if (platform == "windows") {
+        qputenv("QT_QPA_PLATFORM", "windows");
+        return true;
+    }
     if (platform != "x11" && platform != "wayland") {
-        std::fprintf(stderr, "KEB_TEST_PLATFORM is offscreen, x11 or wayland, not %s.\n",
+        std::fprintf(stderr, "KEB_TEST_PLATFORM is offscreen, windows, x11 or wayland, not %s.\n",
                      platform.constData());
         return false;
     }

@@ -13,10 +13,14 @@ void speakBulgarian() {
     QLocale::setDefault(bulgarian);
     // The application object owns the translator, so it lives as long as the toolkit's texts.
     auto* translator = new QTranslator(QCoreApplication::instance());
+    // On Windows the program carries the translation itself; elsewhere the system's is used.
+    const QString inside = QStringLiteral(":/translations");
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (translator->load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
-        QCoreApplication::installTranslator(translator);
-        return;
+    for (const QString& place : {inside, folder}) {
+        if (translator->load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"), place)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
     }
     delete translator;
     std::fprintf(stderr,

@@ -4,7 +4,13 @@
 #include <QList>
 #include <cstddef>
 #include <malloc.h>
+#if defined(_WIN32)
+#include <windows.h>
+// windows.h first: psapi.h builds on it.
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer's own count of the bytes held; GCC ships no header that declares it.
@@ -12,6 +18,39 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace test {
+
+#if defined(_WIN32)
+
+// The C runtime's heap, block by block, and the process's working set as Windows counts it.
+long long heapInUse() {
+    _heapmin();
+    long long used = 0;
+    _HEAPINFO block{};
+    while (_heapwalk(&block) == _HEAPOK) {
+        if (block._useflag == _USEDENTRY) {
+            used += static_cast<long long>(block._size);
+        }
+    }
+    return used;
+}
+
+namespace {
+PROCESS_MEMORY_COUNTERS counters() {
+    PROCESS_MEMORY_COUNTERS c{};
+    c.cb = sizeof c;
+    return GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c) ? c : PROCESS_MEMORY_COUNTERS{};
+}
+} // namespace
+
+long long residentBytes() {
+    return static_cast<long long>(counters().WorkingSetSize);
+}
+
+long long peakResidentKilobytes() {
+    return static_cast<long long>(counters().PeakWorkingSetSize / 1024);
+}
+
+#else
 
 long long heapInUse() {
     malloc_trim(0);
@@ -43,5 +82,7 @@ long long peakResidentKilobytes() {
     }
     return 0;
 }
+
+#endif
 
 } // namespace test
