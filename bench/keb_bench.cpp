@@ -17,6 +17,7 @@
 #include "colour_window.h"
 #include "memory.h"
 #include "quiz.h"
+#include "ui/application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -428,6 +429,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    ui::useTheProgramsLook(); // as the program looks
     if (mode == "--memory") {
         return memoryMode(argv[2]);
     }

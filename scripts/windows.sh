@@ -4,7 +4,8 @@
 #   scripts/windows.sh qt         the static toolkit (built once, then taken from the cache)
 #   scripts/windows.sh build      keb.exe and the suite, cross-compiled
 #   scripts/windows.sh package    the installer and the portable zip
-#   scripts/windows.sh test       builds and packages, then runs the suite under Wine on a
+#   scripts/windows.sh test [CTEST_ARGUMENT...]
+#                                 builds and packages, then runs the suite under Wine on a
 #                                 virtual display
 #   scripts/windows.sh reproduce  builds the commit again from a clone in another folder and
 #                                 compares keb.exe, the installer and the zip byte for byte
@@ -231,8 +232,10 @@ run_suite() {
     scripts/display_server.sh run "$state" bash -c '
         set -euo pipefail
         bash tests/windows/wine.sh "$1" cmd /c exit
+        WINEPREFIX=$1 wineserver -w
         WINEPREFIX=$1 wineserver -p
-        ctest --preset windows -j"$(nproc)"' suite "$prefix"
+        bash tests/windows/wine.sh "$1" cmd /c exit
+        ctest --preset windows -j"$(nproc)" "${@:2}"' suite "$prefix" "$@"
 }
 
 # Two builds of the commit from checkouts in different folders give the same keb.exe, installer
@@ -278,9 +281,10 @@ package)
     package
     ;;
 test)
+    shift
     build_program all
     package
-    run_suite
+    run_suite "$@"
     ;;
 reproduce) check_reproducible ;;
 all)

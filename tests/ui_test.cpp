@@ -162,7 +162,8 @@ TEST(HiddenList, KeepsItsItemsAndShowsThemWhenMadeVisible) {
 }
 
 TEST(ListRendering, SelectedRowHighlightedAndTextInTheListsColours) {
-    ui::Window window("Test", ui::WindowStyle::FixedSingle);
+    // In the program's font; an active window, as the learner's (Wine makes none active itself).
+    ui::Window window("Test", ui::WindowStyle::FixedSingle, {"Times New Roman", 12.0});
     window.setClientSize(3000, 1500);
     ui::ListBox list(window, "list", {0, 0, 3000, 1500}, {false, true});
     list.setBackColor(ui::colourNumber(255, 255, 255));
@@ -172,6 +173,8 @@ TEST(ListRendering, SelectedRowHighlightedAndTextInTheListsColours) {
     }
     list.setListIndex(0);
     window.showModeless();
+    list.widget()->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(list.widget()->window(), test::kPatience));
     for (int pass = 0; pass < 2; ++pass) { // the second paint uses the kept layouts
         const QImage image = list.widget()->grab().toImage();
         auto* widget = static_cast<QListWidget*>(list.widget());

@@ -3,8 +3,13 @@
 #include "ui/language.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 
 namespace ui {
+
+void useTheProgramsLook() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
 
 Application::Application(int& argc, char** argv)
     : app_(std::make_unique<QApplication>(argc, argv)) {
@@ -14,6 +19,7 @@ Application::Application(int& argc, char** argv)
     // The program decides itself when it ends: its store windows are hidden, not closed.
     QApplication::setQuitOnLastWindowClosed(false);
     speakBulgarian();
+    useTheProgramsLook();
 }
 
 Application::~Application() = default;

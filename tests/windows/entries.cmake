@@ -40,6 +40,6 @@ add_test(NAME windows.Installer COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows
 add_test(NAME windows.LearnerOnKebExe
          COMMAND /usr/bin/python3 -u ${CMAKE_CURRENT_SOURCE_DIR}/windows/learner_on_wine.py
                  ${CMAKE_CURRENT_SOURCE_DIR}/windows/wine.sh ${CMAKE_BINARY_DIR}/learner-wine
-                 ${CMAKE_BINARY_DIR}/dist/KEB/keb.exe ${CMAKE_BINARY_DIR}/screenshots/learner)
+                 ${CMAKE_BINARY_DIR}/dist/KEB/keb.exe ${PROJECT_SOURCE_DIR}/build/screenshots/windows)
 set_tests_properties(windows.Installer windows.LearnerOnKebExe PROPERTIES
     LABELS windows RESOURCE_LOCK wine-display TIMEOUT ${long_timeout})

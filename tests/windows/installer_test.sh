@@ -10,7 +10,9 @@ installer=$(ls "$build"/dist/keb-setup-*.exe 2>/dev/null | head -n1) ||
 [ -n "$installer" ] || { echo "No installer in $build/dist: scripts/windows.sh package makes it." >&2; exit 1; }
 version=$(basename "$installer" .exe | sed 's/^keb-setup-//')
 
-export WINEPREFIX=$build/installer-wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's own menu builder would copy the shortcut into the desktop's menus and note it in the
+# registry: it is off, so that what the test finds is the installer's alone.
+export WINEPREFIX=$build/installer-wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 wine wineboot -i >/dev/null 2>&1
@@ -25,7 +27,14 @@ failures=0
 check() {
     if eval "$2"; then echo "ok: $1"; else echo "FAILED: $1" >&2; failures=$((failures + 1)); fi
 }
-entry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'; }
+# A value of the uninstall entry, as "reg export" writes it (in UTF-16; "reg query" would say its
+# Cyrillic in the console's code page).
+entry() {
+    wine reg export "$key" 'C:\entry.reg' /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/entry.reg" | tr -d '\r' | sed -n "s/^\"$1\"=//p" |
+        sed -e 's/^"\(.*\)"$/\1/' -e 's/^dword:/0x/' -e 's/\\\\/\\/g' -e 's/\\"/"/g'
+    rm -f "$WINEPREFIX/drive_c/entry.reg"
+}
 
 wine "$installer" /S
 wineserver -w

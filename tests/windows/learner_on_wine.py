@@ -67,12 +67,12 @@ class Screen:
         return (min(xs), min(ys), max(xs), max(ys)) if xs else None
 
 
-def read(screen, x, y, w, h):
-    """The text in a rectangle of the screen, by OCR."""
+def read(screen, x, y, w, h, layout="7"):
+    """The text in a rectangle of the screen, by OCR: one line (layout 7) or a block (6)."""
     crop = screen.png + ".crop.png"
     subprocess.run(["convert", screen.png, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-colorspace",
                     "Gray", "-resize", "400%", crop], check=True)
-    text = run("tesseract", crop, "-", "-l", "bul", "--psm", "7")
+    text = run("tesseract", crop, "-", "-l", "bul", "--psm", layout)
     return " ".join(text.split())
 
 
@@ -85,7 +85,7 @@ def expected_score():
     states = sorted(capital_of, key=lambda t: t.encode("cp1251"))
     capitals = sorted(capital_of.values(), key=lambda t: t.encode("cp1251"))
     right = 0
-    for k in range(38):
+    for k in range(39):
         state, capital = states.pop(0), capitals.pop(4 if k == 0 else 0)
         right += capital_of[state] == capital
     return round(100 * right / len(pairs))
@@ -166,14 +166,15 @@ try:
     click(right_list_x, first_row_y)
     key("Down", "Down", "Down", "Down")
     click(*[c + 5 for c in at(1200, 4200)])
-    # Then the first phrase of each list, 37 times, the first time a wrong pair (Айова and
-    # Анаполис): "Оцени" is enabled from 38 answers on, against 12 capitals left.
-    for _ in range(37):
+    # Then the first phrase of each list, 38 times, the first time a wrong pair (Айова and
+    # Анаполис). Each press of a button first enables "Оцени" or not by the answers before it:
+    # from 38 answers on, against 12 capitals left, so at the 39th "Избрах".
+    for _ in range(38):
         click(left_list_x, first_row_y)
         click(right_list_x, first_row_y)
         click(*[c + 5 for c in at(1200, 4200)])
-    seen = wait_for("12", lambda: (lambda t: t if "12" in t else None)(counter())) or counter()
-    check("38 pairs entered: Остават: 12", "12" in seen, seen)
+    seen = wait_for("11", lambda: (lambda t: t if "11" in t else None)(counter())) or counter()
+    check("39 pairs entered: Остават: 11", "11" in seen, seen)
 
     click(*[c + 5 for c in at(8400, 4200)])   # Оцени
     score = expected_score()
@@ -197,7 +198,7 @@ try:
     click(*[c + 5 for c in at(9720, 50)])     # Обясни
     shot = Screen("explained")
     x, y = at(1800, 4680)
-    said = read(shot, x, y, 9135 // 15, 24)
+    said = read(shot, x, y, 9135 // 15, 60, "6")
     check("Обясни names the state's capital", "Бойзи" in said or "Айдахо" in said, said)
 
     # The colour window from the menu's "Color", right of "Exit", above the client area.
@@ -214,13 +215,14 @@ try:
     def readout(shot):
         return read(shot, sx + 795 // 15, cy + 1150 // 15, 4020 // 15, 255 // 15)
 
-    # A click on the red slider's track, right of its knob: one large step, 10 more of red than
-    # the window opened with (128).
-    click(sx + (440 + 2700) // 15, cy + (1560 + 150) // 15)
+    # The red slider, at 128 as the window opened, taken by its knob in the middle and moved by
+    # ten steps of the arrow key.
+    click(sx + (440 + 1500) // 15, cy + (1560 + 150) // 15)
+    key(*["Right"] * 10)
     after = wait_for("the read-out", lambda: (lambda t: t if "138" in t else None)(
         readout(Screen("slider-moved")))) or readout(Screen("slider-moved"))
     preview = Screen("slider-moved").at(sx + 1000 // 15, cy + 500 // 15)
-    check("a click on the red slider's track: the read-out says 138, the preview shows it",
+    check("the red slider moved by ten: the read-out says 138, the preview shows it",
           "138" in after and preview == (138, 0, 0), f"{after} {preview}")
     click(sx + 20, cy - 10)                    # Запис
     gone = wait_for("closed", lambda: not run("xdotool", "search", "--name", "^Формиране на цвят"))

@@ -7,7 +7,7 @@ set -euo pipefail
 export WINEPREFIX
 WINEPREFIX=$(realpath -m "$1")
 shift
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$WINEPREFIX/complete" ]; then
     mkdir -p "$WINEPREFIX"
     # Programs started together (CTest lists the tests of several at once) make it only once.
