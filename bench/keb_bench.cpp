@@ -425,9 +425,13 @@ std::string fixed(double v, int digits = 2) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc == 3 ? argv[1] : "";
+    // Headless, but for the first frames; on Windows every row runs on its own platform, as
+    // Wine hands the program no font folder for the headless one.
+#if !defined(Q_OS_WIN)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#endif
     QApplication app(argc, argv);
     ui::useTheProgramsLook(); // as the program looks
     if (mode == "--memory") {

@@ -9,6 +9,8 @@
 #                                 virtual display
 #   scripts/windows.sh reproduce  builds the commit again from a clone in another folder and
 #                                 compares keb.exe, the installer and the zip byte for byte
+#   scripts/windows.sh bench      the time from start to the first painted frame under Wine,
+#                                 the quiz's beside a plain window's
 #   scripts/windows.sh all        test, then reproduce (the default)
 # The toolkit is cached outside the checkout, in $KEB_WINDOWS_CACHE (default
 # /var/cache/keb-windows), under a key made of its version and its configure line.
@@ -238,6 +240,18 @@ run_suite() {
         ctest --preset windows -j"$(nproc)" "${@:2}"' suite "$prefix" "$@"
 }
 
+# The benchmark under Wine, on a virtual X server of its own.
+run_bench() {
+    local state=$build/bench-display prefix=$build/wine
+    scripts/display_server.sh start x11 "$state" 1280x1024
+    # shellcheck disable=SC2064
+    trap "WINEPREFIX='$prefix' wineserver -k 2>/dev/null || true; scripts/display_server.sh stop '$state'" EXIT
+    scripts/display_server.sh run "$state" bash -c '
+        set -euo pipefail
+        bash tests/windows/wine.sh "$1" cmd /c exit
+        bash tests/windows/wine.sh "$1" "$2" | tr -d "\r"' bench "$prefix" "$build/bench/keb_bench.exe"
+}
+
 # Two builds of the commit from checkouts in different folders give the same keb.exe, installer
 # and zip, byte for byte: this checkout's and one from a clone made here.
 check_reproducible() {
@@ -287,6 +301,10 @@ test)
     run_suite "$@"
     ;;
 reproduce) check_reproducible ;;
+bench)
+    build_program keb_bench
+    run_bench
+    ;;
 all)
     build_program all
     package
@@ -294,7 +312,7 @@ all)
     check_reproducible
     ;;
 *)
-    echo "usage: scripts/windows.sh [qt|build|test|package|all]" >&2
+    echo "usage: scripts/windows.sh [qt|build|package|test|reproduce|bench|all]" >&2
     exit 2
     ;;
 esac
