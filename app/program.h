@@ -3,7 +3,7 @@
 #include "content/content_store.h"
 #include "content/content_table.h"
 #include "explain/explanation.h"
-#include "explain/picture_slots.h"
+#include "explain/phrase_pictures.h"
 #include "quiz/program_commands.h"
 #include "settings/settings_record.h"
 #include "ui/deferred.h"
@@ -65,7 +65,7 @@ private:
     ui::Platform& platform_;
     const content::ContentStore content_;
     const std::vector<std::string> settingsRecord_;
-    PictureSlots pictures_;
+    PhrasePictures pictures_;
     Explanation explanations_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<SettingsWindow> settings_;

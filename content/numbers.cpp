@@ -85,7 +85,7 @@ int leadingWhole(std::string_view text) {
     return static_cast<int>(roundHalfEven(leadingNumber(text)));
 }
 
-std::string decimal(long long value) {
+std::string decimalText(long long value) {
     return std::to_string(value);
 }
 

@@ -19,7 +19,8 @@ long long roundHalfEven(double value);
 // The leading number of a text as a whole number, rounded half to even.
 int leadingWhole(std::string_view text);
 
-// A number in a list or a caption: plain decimal digits.
-std::string decimal(long long value);
+// A whole number as the text of a list item or a caption: plain decimal digits, a minus sign
+// before a negative one.
+std::string decimalText(long long value);
 
 } // namespace content

@@ -2,7 +2,7 @@
 
 #include "content/content_store.h"
 #include "content/numbers.h"
-#include "explain/picture_slots.h"
+#include "explain/phrase_pictures.h"
 #include "quiz/quiz_parts.h"
 #include "ui/list_box.h"
 #include "ui/text_box.h"

@@ -10,14 +10,14 @@ class ContentStore;
 
 namespace keb {
 
-class PictureSlots;
+class PhrasePictures;
 
 // "Обясни": writes into the quiz window's explanation box which right phrase belongs to a left
 // phrase, before the evaluation for the pair being entered, after it for a chosen answer. These
 // are the quiz window's own procedures, working on the parts it hands them.
 class Explanation : public ExplanationProcedures {
 public:
-    Explanation(const content::ContentStore& content, PictureSlots& pictures)
+    Explanation(const content::ContentStore& content, PhrasePictures& pictures)
         : content_(content), pictures_(pictures) {}
 
     // The explanation of phrase n, then its thumbnail.
@@ -31,7 +31,7 @@ public:
 
 private:
     const content::ContentStore& content_;
-    PictureSlots& pictures_;
+    PhrasePictures& pictures_;
 };
 
 } // namespace keb

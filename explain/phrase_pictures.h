@@ -16,10 +16,10 @@ class PictureWindow;
 // The quiz window's thumbnail of the phrase last selected, and the enlarged view a click on it
 // opens: the quiz window's own picture procedures. They keep the picture window KEB_Graphika,
 // made on its first use, hidden, and kept to the end.
-class PictureSlots : public PictureProcedures {
+class PhrasePictures : public PictureProcedures {
 public:
-    explicit PictureSlots(const content::ContentStore& content);
-    ~PictureSlots() override;
+    explicit PhrasePictures(const content::ContentStore& content);
+    ~PhrasePictures() override;
 
     void Pokaji_grafika(QuizParts& quiz, int n) override;
     void Grafika_Click(QuizParts& quiz) override;

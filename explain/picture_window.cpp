@@ -1,6 +1,7 @@
 #include "explain/picture_window.h"
 
 #include "content/content_store.h"
+#include "ui/control_table.h"
 
 #include <string>
 
@@ -14,20 +15,14 @@ constexpr int kFrameHeight = 250;
 
 // The window's controls, one row a run of elements, in tab order. The slots' own positions mean
 // nothing: only their size and picture are read.
-enum class Array { Graphika, Spis_graf };
-struct Row {
-    Array array;
-    int first;
-    int last;
-    ui::Rect twips;
-    bool visible;
-    const char* accessibleName;
-};
-
-const Row kRows[] = {
-    {Array::Graphika, 0, 0, {0, 0, 1695, 1815}, true, "Картина"},
-    {Array::Graphika, 1, PictureWindow::kSlots, {0, 0, 1695, 1815}, false, nullptr},
-    {Array::Spis_graf, 0, 0, {0, 0, 1215, 1200}, false, nullptr},
+const ui::ControlRow kRows[] = {
+    {.name = "Graphika", .index = 0, .twips = {0, 0, 1695, 1815}, .accessibleName = "Картина"},
+    {.name = "Graphika",
+     .index = 1,
+     .last = PictureWindow::kSlots,
+     .twips = {0, 0, 1695, 1815},
+     .visible = false},
+    {.name = "Spis_graf", .index = 0, .twips = {0, 0, 1215, 1200}, .visible = false},
 };
 
 } // namespace
@@ -36,23 +31,10 @@ PictureWindow::PictureWindow(const content::ContentStore& content) {
     ui::Window& form = c_.form;
     form.setCaption(content.siteAddress() + " - KEB picture");
     form.setClientSize(11880, 8490);
-    for (const Row& row : kRows) {
-        for (int i = row.first; i <= row.last; ++i) {
-            ui::Control* control = nullptr;
-            if (row.array == Array::Graphika) {
-                control = &c_.Graphika.set(
-                    i, std::make_unique<ui::PictureBox>(form, ui::elementName("Graphika", i),
-                                                        row.twips, row.visible));
-            } else {
-                control = &c_.Spis_graf.set(i, std::make_unique<ui::ListBox>(
-                                                   form, ui::elementName("Spis_graf", i), row.twips,
-                                                   ui::ListBox::Options{false, row.visible}));
-            }
-            if (row.accessibleName) {
-                control->setAccessibleName(row.accessibleName);
-            }
-        }
-    }
+    ui::ControlTable(form)
+        .array("Graphika", c_.Graphika)
+        .array("Spis_graf", c_.Spis_graf)
+        .make(kRows);
     for (const std::string& flag : content.pictureFlags()) {
         c_.Spis_graf[0].addItem(flag);
     }

@@ -1,10 +1,14 @@
-#include "quiz/score.h"
+#include "quiz/grading.h"
 
 #include "content/numbers.h"
 
 namespace keb {
 
-long long score(int correct, double pairs) {
+bool isCorrect(const std::string& leftKey, const std::string& rightKey) {
+    return leftKey == rightKey;
+}
+
+long long percentCorrect(int correct, double pairs) {
     return pairs > 0 ? content::roundHalfEven(100.0 * correct / pairs) : 0;
 }
 

@@ -5,11 +5,12 @@
 #include "detail/menu_commands.h"
 #include "quiz/appearance.h"
 #include "quiz/explanation_procedures.h"
+#include "quiz/grading.h"
 #include "quiz/picture_procedures.h"
 #include "quiz/quiz_parts.h"
-#include "quiz/score.h"
 #include "quiz/window_font.h"
 #include "quiz/window_icon.h"
+#include "ui/control_table.h"
 
 #include <optional>
 #include <string>
@@ -17,7 +18,7 @@
 
 namespace keb {
 
-using content::decimal;
+using content::decimalText;
 using content::itemAt;
 using content::leadingNumber;
 
@@ -39,128 +40,91 @@ constexpr ui::ColourNumber kWrongRed = 0x0000FF;        // 255/0/0, "НЕ"
 constexpr int kKeyTableSize = 50;
 
 // The quiz window's controls, one row each, in tab order: which control, where, and how it reads.
-enum class Array { dum_N, Slowo, Uprawl, Nastroiki, Prowerka, Cweta, Grafika, Ndapis };
-enum Look : unsigned {
-    Plain = 0,
-    Sorted = 1, // a list that keeps its items in order
-    Lines = 2,  // a text box of several lines with a vertical scroll bar
-    Mark = 4,   // a text box that shows a mark, centred
-};
-struct Row {
-    Array array;
-    int index = -1; // -1: a single control, not an element of an array
-    ui::Rect twips{};
-    const char* caption = "";
-    const char* toolTip = nullptr;
-    std::optional<ui::ColourNumber> background{};
-    bool visible = true;
-    const char* accessibleName = nullptr;
-    unsigned look = Plain;
-};
+// A text box of several lines has a vertical scroll bar; the one that shows a mark is centred.
+constexpr ui::TextBox::Options kLines{.multiLine = true, .verticalScrollBar = true};
+constexpr ui::TextBox::Options kMark{.align = ui::Align::Centre, .mark = true};
 
 // The two phrase lists share their tooltip; a screen reader tells them apart by name.
 constexpr const char* kPointTip = "Посочете елемента в релацията";
 
-const Row kRows[] = {
-    {.array = Array::dum_N, .index = 0, .twips = {0, 240, 615, 1485}, .visible = false},
-    {.array = Array::dum_N, .index = 1, .twips = {7560, 0, 735, 1485}, .visible = false},
-    {.array = Array::dum_N, .index = 2, .twips = {1080, 2400, 615, 1485}, .visible = false},
-    {.array = Array::Slowo,
+const ui::ControlRow kRows[] = {
+    {.name = "dum_N", .index = 0, .twips = {0, 240, 615, 1485}, .visible = false},
+    {.name = "dum_N", .index = 1, .twips = {7560, 0, 735, 1485}, .visible = false},
+    {.name = "dum_N", .index = 2, .twips = {1080, 2400, 615, 1485}, .visible = false},
+    {.name = "Slowo",
      .index = 0,
      .twips = {240, 480, 6105, 2055},
      .toolTip = kPointTip,
      .accessibleName = "Изрази от лявото поле",
-     .look = Sorted},
-    {.array = Array::Slowo,
+     .sorted = true},
+    {.name = "Slowo",
      .index = 1,
      .twips = {6360, 480, 3375, 2055},
      .toolTip = kPointTip,
      .accessibleName = "Изрази от дясното поле",
-     .look = Sorted},
-    {.array = Array::Slowo,
+     .sorted = true},
+    {.name = "Slowo",
      .index = 2,
      .twips = {840, 2640, 9375, 1485},
      .toolTip = "Набор от вече въведени отговори"},
-    {.array = Array::dum_N, .index = 3, .twips = {10440, 2520, 615, 1485}, .visible = false},
-    {.array = Array::Uprawl,
+    {.name = "dum_N", .index = 3, .twips = {10440, 2520, 615, 1485}, .visible = false},
+    {.name = "Uprawl",
      .index = 0,
      .twips = {1200, 4200, 1215, 375},
      .caption = "Избрах",
      .toolTip = "Натиснете бутон за избор",
      .background = kChooseOrange},
-    {.array = Array::Uprawl,
+    {.name = "Uprawl",
      .index = 1,
      .twips = {4680, 4200, 1215, 375},
      .caption = "Върни",
      .toolTip = "Изтрива / възстановява направения избор",
      .background = kWithdrawYellow},
-    {.array = Array::Uprawl,
+    {.name = "Uprawl",
      .index = 2,
      .twips = {8400, 4200, 1215, 375},
      .caption = "Оцени",
      .toolTip = "Преустановява теста и формира оценка",
      .background = kEvaluateBlue},
-    {.array = Array::dum_N, .index = 4, .twips = {120, 3120, 615, 1200}, .visible = false},
-    {.array = Array::dum_N, .index = 5, .twips = {10440, 3240, 735, 1200}, .visible = false},
-    {.array = Array::Ndapis,
+    {.name = "dum_N", .index = 4, .twips = {120, 3120, 615, 1200}, .visible = false},
+    {.name = "dum_N", .index = 5, .twips = {10440, 3240, 735, 1200}, .visible = false},
+    {.name = "Ndapis",
      .twips = {4440, 0, 1455, 375},
      .caption = "Оставащи:",
      .toolTip = "Извежда резултатите в края на теста",
      .background = kCounterOrange},
-    {.array = Array::Nastroiki, .index = 0, .twips = {480, 4320, 615, 345}, .visible = false},
-    {.array = Array::Prowerka,
+    {.name = "Nastroiki", .index = 0, .twips = {480, 4320, 615, 345}, .visible = false},
+    {.name = "Prowerka",
      .index = 1,
      .twips = {10440, 3120, 495, 495},
      .toolTip = "зелено - Вярно; червено - Грешно",
      .background = kRightGreen,
      .visible = false,
-     .look = Mark},
-    {.array = Array::Prowerka,
+     .text = kMark},
+    {.name = "Prowerka",
      .index = 0,
      .twips = {1800, 4680, 9135, 2055},
      .background = kExplanationGrey,
      .accessibleName = "Указания и обяснения",
-     .look = Lines},
-    {.array = Array::Cweta,
+     .text = kLines},
+    {.name = "Cweta",
      .index = 0,
      .twips = {600, 2880, 405, 630},
      .toolTip = " Изберете от списъка желан номер въпрос/задача ",
      .visible = false},
-    {.array = Array::Uprawl,
+    {.name = "Uprawl",
      .index = 3,
      .twips = {9720, 50, 1215, 375},
      .caption = "Обясни",
      .toolTip = "Дава обяснения",
      .background = kExplainGreen},
-    {.array = Array::dum_N, .index = 6, .twips = {600, 3120, 615, 1200}, .visible = false},
-    {.array = Array::Grafika,
+    {.name = "dum_N", .index = 6, .twips = {600, 3120, 615, 1200}, .visible = false},
+    {.name = "Grafika",
      .index = 0,
      .twips = {120, 4680, 1575, 1335},
      .accessibleName = "Картина на избраната фраза"},
-    {.array = Array::Grafika, .index = 1, .twips = {120, 5760, 1575, 1335}, .visible = false},
+    {.name = "Grafika", .index = 1, .twips = {120, 5760, 1575, 1335}, .visible = false},
 };
-
-const char* arrayName(Array array) {
-    switch (array) {
-    case Array::dum_N:
-        return "dum_N";
-    case Array::Slowo:
-        return "Slowo";
-    case Array::Uprawl:
-        return "Uprawl";
-    case Array::Nastroiki:
-        return "Nastroiki";
-    case Array::Prowerka:
-        return "Prowerka";
-    case Array::Cweta:
-        return "Cweta";
-    case Array::Grafika:
-        return "Grafika";
-    case Array::Ndapis:
-        break;
-    }
-    return "Ndapis";
-}
 
 } // namespace
 
@@ -190,74 +154,22 @@ QuizParts MainWindow::parts() {
 }
 
 void MainWindow::createControls() {
-    ui::Window& form = c_.form;
-    for (const Row& row : kRows) {
-        const std::string name =
-            row.index < 0 ? arrayName(row.array) : ui::elementName(arrayName(row.array), row.index);
-        const auto list = [&](ui::ControlArray<ui::ListBox>& array) -> ui::Control& {
-            return array.set(row.index,
-                             std::make_unique<ui::ListBox>(
-                                 form, name, row.twips,
-                                 ui::ListBox::Options{(row.look & Sorted) != 0, row.visible}));
-        };
-        ui::Control* control = nullptr;
-        switch (row.array) {
-        case Array::dum_N:
-            control = &list(c_.dum_N);
-            break;
-        case Array::Slowo:
-            control = &list(c_.Slowo);
-            break;
-        case Array::Nastroiki:
-            control = &list(c_.Nastroiki);
-            break;
-        case Array::Cweta:
-            control = &list(c_.Cweta);
-            break;
-        case Array::Uprawl:
-            control = &c_.Uprawl.set(
-                row.index, std::make_unique<ui::Button>(form, name, row.twips, row.caption));
-            break;
-        case Array::Ndapis:
-            c_.Ndapis =
-                std::make_unique<ui::Label>(form, name, row.twips, row.caption, ui::Align::Centre);
-            control = c_.Ndapis.get();
-            break;
-        case Array::Prowerka: {
-            const bool lines = (row.look & Lines) != 0;
-            const bool mark = (row.look & Mark) != 0;
-            control = &c_.Prowerka.set(
-                row.index,
-                std::make_unique<ui::TextBox>(
-                    form, name, row.twips,
-                    ui::TextBox::Options{lines, lines, mark ? ui::Align::Centre : ui::Align::Left,
-                                         row.visible, mark}));
-            break;
-        }
-        case Array::Grafika:
-            control = &c_.Grafika.set(
-                row.index, std::make_unique<ui::PictureBox>(form, name, row.twips, row.visible));
-            break;
-        }
-        if (row.array != Array::Grafika) {
-            control->setFont(kWindowFont);
-        }
-        if (row.background) {
-            control->setBackColor(*row.background);
-        }
-        if (row.toolTip) {
-            control->setToolTip(row.toolTip);
-        }
-        if (row.accessibleName) {
-            control->setAccessibleName(row.accessibleName);
-        }
-    }
+    ui::ControlTable(c_.form, &kWindowFont)
+        .array("dum_N", c_.dum_N)
+        .array("Slowo", c_.Slowo)
+        .array("Uprawl", c_.Uprawl)
+        .array("Nastroiki", c_.Nastroiki)
+        .array("Prowerka", c_.Prowerka)
+        .array("Cweta", c_.Cweta)
+        .array("Grafika", c_.Grafika)
+        .single("Ndapis", c_.Ndapis)
+        .make(kRows);
 
     // What the rows do not say: the lists' first items, the handlers, and "Оцени" unavailable
     // until the start-up's enabling rule has looked at the lists.
     for (int i = 1; i <= kKeyTableSize; ++i) {
-        c_.dum_N[4].addItem(decimal(i));
-        c_.dum_N[5].addItem(decimal(i));
+        c_.dum_N[4].addItem(decimalText(i));
+        c_.dum_N[5].addItem(decimalText(i));
     }
     c_.dum_N[6].addItem("Списък за ???");
     for (int i = 1; i < kKeyTableSize; ++i) {
@@ -290,8 +202,8 @@ void MainWindow::hide() {
     c_.form.hide();
 }
 
-std::string MainWindow::recordItem(int item) const {
-    return c_.Cweta[0].item(item);
+const std::vector<std::string>& MainWindow::settingsRecord() const {
+    return c_.Cweta[0].items();
 }
 
 void MainWindow::setRecordItem(int item, const std::string& text) {
@@ -310,7 +222,7 @@ void MainWindow::Form_Load() {
     c_.Prowerka[0].setText(content_.ukazanie());
     const int nL = static_cast<int>(content_.danni(0).size());
     const int nR = static_cast<int>(content_.danni(1).size());
-    c_.Nastroiki[0].setItem(0, decimal(nR < nL ? nR : nL));
+    c_.Nastroiki[0].setItem(0, decimalText(nR < nL ? nR : nL));
     Napylni_nomera();
     Napylni_frazi();
     Nomerirai_frazi();
@@ -326,7 +238,7 @@ void MainWindow::Napylni_nomera() {
         keys.clear();
         for (int round = 0; round < 2; ++round) {
             for (int i = 1; i <= n; ++i) {
-                keys.addItem(decimal(i));
+                keys.addItem(decimalText(i));
             }
         }
     }
@@ -487,21 +399,21 @@ void MainWindow::Wyrni_dwoika() {
 void MainWindow::Opredeli_ostawashti() {
     const int left = c_.Slowo[0].count();
     const int right = c_.Slowo[1].count();
-    c_.Ndapis->setCaption("Остават: " + decimal(left < right ? left : right));
+    c_.Ndapis->setCaption("Остават: " + decimalText(left < right ? left : right));
     c_.form.announce(c_.Ndapis->caption());
 }
 
 void MainWindow::Oceni_testa() {
     c_.Broi_werni = 0;
     for (int i = 0; i < c_.Slowo[2].count(); ++i) {
-        if (c_.dum_N[2].item(i) == c_.dum_N[3].item(i)) {
+        if (isCorrect(c_.dum_N[2].item(i), c_.dum_N[3].item(i))) {
             ++c_.Broi_werni;
         }
     }
-    const long long percent = score(c_.Broi_werni, leadingNumber(c_.Nastroiki[0].item(0)));
+    const long long percent = percentCorrect(c_.Broi_werni, leadingNumber(c_.Nastroiki[0].item(0)));
     c_.Uprawl[0].setEnabled(false);
     c_.Uprawl[1].setEnabled(false);
-    c_.Ndapis->setCaption("Верни: " + decimal(percent) + "%");
+    c_.Ndapis->setCaption("Верни: " + decimalText(percent) + "%");
     c_.form.announce(c_.Ndapis->caption());
     if (c_.Slowo[2].count() > 0) {
         c_.Slowo[2].setListIndex(0);
@@ -519,7 +431,7 @@ void MainWindow::showThumbnail() {
 }
 
 void MainWindow::showAnswerCheck(int position) {
-    if (c_.dum_N[2].item(position) == c_.dum_N[3].item(position)) {
+    if (isCorrect(c_.dum_N[2].item(position), c_.dum_N[3].item(position))) {
         c_.Prowerka[1].setBackColor(kRightGreen);
         c_.Prowerka[1].setText("ДА");
     } else {

@@ -47,8 +47,8 @@ public:
     // The window as it stands, for reading.
     const QuizControls& controls() const { return c_; }
 
-    // The settings record, the hidden list Cweta(0), item by item.
-    std::string recordItem(int item) const;
+    // The settings record, the hidden list Cweta(0): its items, and one item set.
+    const std::vector<std::string>& settingsRecord() const;
     void setRecordItem(int item, const std::string& text);
     // Applies the appearance, in the order "Запис" has always applied it.
     void applyAppearance(const Appearance& appearance);

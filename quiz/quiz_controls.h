@@ -14,30 +14,40 @@
 
 namespace keb {
 
-// What the quiz window is made of: its controls, and the two numbers its procedures keep.
+// What the quiz window is made of: its controls, named and indexed as its procedures address
+// them, and the two numbers those procedures keep between the learner's actions. The hidden
+// lists are the window's data; the learner never sees them.
 struct QuizControls {
     QuizControls() : form("KEB", ui::WindowStyle::FixedSingle, kWindowFont) {}
 
     ui::Window form; // first: see ui::Control
-    // Hidden key lists: 0 and 1 beside Slowo(0) and Slowo(1), 2 and 3 the left and right keys
-    // of the answers, 4 and 5 the key tables, 6 unused.
+    // The hidden key lists. dum_N(0) and dum_N(1) hold the key of each phrase in Slowo(0) and
+    // Slowo(1), row for row; dum_N(2) and dum_N(3) the left and right keys of each answer in
+    // Slowo(2); dum_N(4) and dum_N(5) are the key tables the start-up builds; dum_N(6) is made
+    // and filled but never read.
     ui::ControlArray<ui::ListBox> dum_N;
-    // The left phrases, the right phrases and the entered answers.
+    // What the learner works with: the left phrases and the right phrases, each list sorted,
+    // and the answers entered so far, in the order they were entered.
     ui::ControlArray<ui::ListBox> Slowo;
     // The command buttons "Избрах", "Върни", "Оцени" and "Обясни".
     ui::ControlArray<ui::Button> Uprawl;
-    // Hidden: item 0 holds the number of pairs.
+    // Hidden: item 0 holds the number of pairs, the smaller of the two phrase counts, which the
+    // score is worked out of.
     ui::ControlArray<ui::ListBox> Nastroiki;
-    // 0 the instruction and explanation box, 1 the check of an answer.
+    // Prowerka(0) shows the instructions, then each explanation; Prowerka(1) marks the selected
+    // answer "ДА" on green or "НЕ" on red, and shows only once the test is graded.
     ui::ControlArray<ui::TextBox> Prowerka;
-    // Hidden: the settings record.
+    // Hidden: Cweta(0) holds the settings record, which the colour window reads and writes.
     ui::ControlArray<ui::ListBox> Cweta;
-    // 0 the thumbnail, 1 the blank picture.
+    // Grafika(0) is the thumbnail of the phrase last selected; the hidden Grafika(1) holds the
+    // blank picture shown for a phrase without one.
     ui::ControlArray<ui::PictureBox> Grafika;
-    // The counter of the pairs that remain, and the score; read-only where the controls are.
+    // The counter of the pairs that remain, and after grading the score. The holder keeps the
+    // label as read-only as the rest wherever the controls are read-only.
     std::experimental::propagate_const<std::unique_ptr<ui::Label>> Ndapis;
 
-    // The count of correct answers and the phrase number last selected.
+    // The count of correct answers found by the last grading, and the phrase number (key) of the
+    // phrase last selected, whose picture the thumbnail shows.
     int Broi_werni = 0;
     int Tekusht_nomer = 0;
 };

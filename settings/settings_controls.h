@@ -17,8 +17,9 @@
 
 namespace keb {
 
-// What the colour and font window is made of: its menu and controls, and the two values its
-// procedures keep. Read-only all the way down where the whole is.
+// What the colour and font window is made of: its menu, its controls, named and indexed as its
+// procedures address them, and the two values those procedures keep between the learner's
+// actions. The holders pass const on, so that a reader of the whole cannot change a control.
 struct SettingsControls {
     SettingsControls()
         : form("Cwiat", ui::WindowStyle::FixedSingle, kWindowFont),
@@ -27,27 +28,35 @@ struct SettingsControls {
           mnu_Danni(&form.addMenuCommand("mnu_Danni", "Danni")) {}
 
     ui::Window form; // first: see ui::Control
-    // "Запис", "Отказ" and a hidden, disabled command that does nothing.
+    // The menu: "Запис" applies the settings record to the quiz window and closes this one,
+    // "Отказ" closes it leaving the quiz window as it was; mnu_Danni is hidden, disabled and does
+    // nothing.
     std::experimental::propagate_const<ui::MenuCommand*> mnu_zapis;
     std::experimental::propagate_const<ui::MenuCommand*> mnu_Otkaz;
     std::experimental::propagate_const<ui::MenuCommand*> mnu_Danni;
-    // 0..2 the captions of the red, green and blue rows, 3 the colour's number, 4 the size
-    // list's caption, 5..8 the option buttons' captions.
+    // The window's texts: Label_Cv(0) to (2) head the red, green and blue rows, (3) shows the
+    // colour formed as its number in decimal and hex, (4) heads the size list, and (5) to (8)
+    // are the captions of the four option buttons, the last one hidden with its button.
     ui::ControlArray<ui::Label> Label_Cv;
-    // The preview of the colour formed.
+    // The colour formed on the sliders, shown as a plain area of that colour.
     std::experimental::propagate_const<std::unique_ptr<ui::PictureBox>> picColor;
-    // The sliders' values.
+    // The value of each slider, beside it, from 0 to 255.
     ui::ControlArray<ui::Label> Label_ST;
-    // The red, green and blue sliders.
+    // The red, green and blue components of the colour target chosen.
     ui::ControlArray<ui::Slider> Slider1;
-    // 0 the installed fonts (hidden), 1 the sizes, 2 an older copy of the record (hidden).
+    // List_font(0) holds the system's fonts (hidden: the face is the record's), List_font(1) the
+    // sizes the learner picks from, List_font(2) a copy of the record in an older layout that is
+    // never read (hidden).
     ui::ControlArray<ui::ListBox> List_font;
-    // The sample "Шрифт".
+    // The sample text "Шрифт", in the font, size and colours chosen.
     ui::ControlArray<ui::TextBox> Text_Cv;
-    // The colour targets: window background, text background, text colour, button background.
+    // The colour targets the sliders set, each button showing its target's colour: the quiz
+    // window's background, the background of its texts, their colour, and the buttons'
+    // background (hidden: the quiz window does not take it).
     ui::ControlArray<ui::OptionButton> Option1;
 
-    // The colour target being edited (0..3) and the colour last formed on the sliders.
+    // The colour target the sliders set (0..3, the option button chosen), and the colour they
+    // formed last.
     int target = 0;
     ui::ColourNumber currentColour = 0;
 };

@@ -1,10 +1,12 @@
 #include "settings/settings_record.h"
 
+#include "content/numbers.h"
+
 #include <cstdio>
 
 namespace keb {
 
-std::vector<std::string> defaultRecord() {
+SettingsRecord defaultRecord() {
     return {"всичко това е за управление на цветове",
             "Times New Roman",
             "12",
@@ -46,6 +48,23 @@ std::vector<std::string> hiddenRecordCopy() {
             "202",
             "202",
             "202"};
+}
+
+std::string recordItem(const SettingsRecord& record, int item) {
+    return item >= 0 && item < static_cast<int>(record.size())
+               ? record[static_cast<std::size_t>(item)]
+               : std::string();
+}
+
+ui::ColourNumber recordColour(const SettingsRecord& record, int target) {
+    const double number = content::leadingNumber(recordItem(record, colourItem(target)));
+    return number >= 0 && number <= 4294967295.0 ? static_cast<ui::ColourNumber>(number) : 0;
+}
+
+Appearance appearanceOf(const SettingsRecord& record) {
+    return {recordColour(record, 0), recordColour(record, 1), recordColour(record, 2),
+            recordItem(record, kFontFaceItem),
+            content::leadingNumber(recordItem(record, kFontSizeItem))};
 }
 
 std::string colourReadout(ui::ColourNumber colour) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/settings_controls.h"
+#include "settings/settings_record.h"
 
 #include <functional>
 #include <string>
@@ -46,8 +47,12 @@ private:
     void Zaredi_shriftowe();
     void Opredeli_cwqt();
     void Otdelni_Update();
-    std::string recordItem(int item) const;
-    ui::ColourNumber recordColour(int item) const;
+    // Splits a colour number into its red, green and blue.
+    static ui::Rgb cwetowe_RGB(ui::ColourNumber colour);
+    void showTargetColour(int target, ui::ColourNumber colour);
+    void showComponentsOnSliders(int target);
+    // The settings record as it stands: the one place the window reads it.
+    const SettingsRecord& record() const;
     ui::ColourNumber sliderColour() const;
 
     MainWindow& quiz_;

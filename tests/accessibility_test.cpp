@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -143,4 +144,48 @@ TEST(Accessibility, SettingsWindowControlsHaveNamesAndRoles) {
     EXPECT_EQ(accessibleOf(window, "Label_Cv_3")->text(QAccessible::Name),
               QStringLiteral("Цвят в 10/16-тичен код = 8 /H8"));
     EXPECT_EQ(accessibleOf(window, "Label_ST_0")->text(QAccessible::Name), QStringLiteral("8"));
+}
+
+namespace {
+
+// A screen reader far behind: each notification shown is read only once twenty more were.
+struct LateReader {
+    struct Told {
+        QPointer<QObject> notification;
+        QString text;
+    };
+    static inline std::vector<Told> told;
+    static inline QStringList readLate, toldThen;
+    static void hear(QAccessibleEvent* event) {
+        QAccessibleInterface* a = event->accessibleInterface();
+        if (event->type() != QAccessible::ObjectShow || !a ||
+            a->role() != QAccessible::Notification) {
+            return;
+        }
+        told.push_back({a->object(), a->text(QAccessible::Name)});
+        if (told.size() > 20) {
+            const Told& late = told[told.size() - 21];
+            QAccessibleInterface* now = QAccessible::queryAccessibleInterface(late.notification);
+            readLate << (now ? now->text(QAccessible::Name) : QString());
+            toldThen << late.text;
+        }
+    }
+};
+
+} // namespace
+
+TEST(Accessibility, NewsReadLateReadsAsItWasTold) {
+    Quiz quiz;
+    test::Heard heard;
+    test::activate(quiz.window());
+    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(LateReader::hear);
+    for (int n = 1; n <= 30; ++n) {
+        quiz.enterCorrect(n, n);
+        test::letEventsRun();
+    }
+    QAccessible::installUpdateHandler(before);
+    if (heard.listening()) {
+        EXPECT_EQ(LateReader::readLate.size(), 10);
+        EXPECT_EQ(LateReader::readLate, LateReader::toldThen);
+    }
 }

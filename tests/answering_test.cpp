@@ -1,5 +1,5 @@
 #include "checks.h"
-#include "quiz/score.h"
+#include "quiz/grading.h"
 
 #include <QApplication>
 #include <QImage>
@@ -276,7 +276,7 @@ TEST(Evaluation, EmptyContentNeitherDividesByZeroNorCrashes) {
     quiz.clickThumbnail();
     EXPECT_EQ(quiz.main().Slowo[2].count(), 0);
     // Should an answer ever be graded against no pairs, the score is 0.
-    EXPECT_EQ(keb::score(1, 0), 0);
+    EXPECT_EQ(keb::percentCorrect(1, 0), 0);
 }
 
 // After any sequence of entries and withdrawals every phrase stands in exactly one place, the key

@@ -5,6 +5,7 @@
 #include "settings/settings_window.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -109,6 +110,41 @@ TEST(Keyboard, AWholeTestWithoutAMouse) {
     key(Qt::Key_F10, Qt::ShiftModifier);
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     QApplication::activePopupWidget()->close();
+}
+
+// Once a pair is entered neither phrase list has a selection. Keys then work as in a platform
+// list box: entering the list frames its first row and chooses nothing; Space chooses the framed
+// row, Page Down and Page Up a row a page away. Each choice is the click's (the key list follows)
+// and is heard, as is the row a click chooses.
+TEST(Keyboard, ListsWithNothingSelectedTakeKeysAsAListBox) {
+    Quiz quiz;
+    const keb::QuizControls& m = quiz.main();
+    test::Heard heard;
+    activate(quiz.window());
+    quiz.enterCorrect(1, 1);
+    tabTo("Slowo_1");
+    EXPECT_EQ(test::listIn(quiz.window(), "Slowo_1")->currentRow(), 0);
+    EXPECT_EQ(m.Slowo[1].listIndex(), -1);
+    test::expectHeard(heard, {"focus: Изрази от дясното поле"}, -1);
+    key(Qt::Key_Space);
+    EXPECT_EQ(m.dum_N[1].listIndex(), 0);
+    test::expectHeard(heard, {"focus: " + test::toQ(m.Slowo[1].item(0))});
+
+    tabTo("Slowo_0");
+    heard.take();
+    key(Qt::Key_PageDown);
+    const int page = m.Slowo[0].listIndex();
+    EXPECT_GT(page, 1);
+    EXPECT_EQ(m.dum_N[0].listIndex(), page);
+    test::expectHeard(heard, {"focus: " + test::toQ(m.Slowo[0].item(page))});
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(m.dum_N[0].listIndex(), 0);
+    quiz.enterCorrect(2, 2);
+    tabTo("Slowo_0");
+    heard.take();
+    quiz.clickItem("Slowo_0", 0);
+    EXPECT_EQ(m.dum_N[0].listIndex(), 0);
+    test::expectHeard(heard, {"focus: " + test::toQ(m.Slowo[0].item(0))});
 }
 
 // 38 answers make "Оцени" available; a withdrawal leaves it so, though 37 are too few for the

@@ -1,5 +1,6 @@
 #include "ui/option_button.h"
 
+#include "detail/accessibility.h"
 #include "detail/guarded_accessible.h"
 #include "detail/qt_convert.h"
 #include "detail/said_once.h"
@@ -8,7 +9,6 @@
 #include <QAccessibleWidget>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <mutex>
 
 namespace ui {
 
@@ -45,20 +45,18 @@ private:
     QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
 };
 
-QAccessibleInterface* optionAccessible(const QString&, QObject* object) {
+} // namespace
+
+QAccessibleInterface* detail::optionAccessible(const QString&, QObject* object) {
     auto* button = qobject_cast<QRadioButton*>(object);
     return button && button->property("kebOption").toBool() ? new OptionAccessible(button)
                                                             : nullptr;
 }
 
-} // namespace
-
 OptionButton::OptionButton(Window& window, const std::string& objectName, const Rect& twips,
                            bool visible)
     : Control(new QRadioButton(window.clientArea()), objectName, twips) {
     auto* button = static_cast<QRadioButton*>(widget_);
-    static std::once_flag accessibility;
-    std::call_once(accessibility, [] { QAccessible::installFactory(optionAccessible); });
     button->setProperty("kebOption", true);
     forgetEarlyInterface(button);
     button->setVisible(visible);

@@ -1,5 +1,6 @@
 #include "ui/picture_box.h"
 
+#include "detail/accessibility.h"
 #include "detail/qt_convert.h"
 #include "detail/said_once.h"
 #include "ui/window.h"
@@ -12,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
-#include <mutex>
 
 namespace ui {
 
@@ -92,7 +92,9 @@ public:
     }
 };
 
-QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
+} // namespace
+
+QAccessibleInterface* detail::pictureAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String("QFrame") && object->isWidgetType() &&
         object->property("kebPicture").toBool()) {
         return new PictureAccessible(static_cast<QWidget*>(object));
@@ -100,13 +102,9 @@ QAccessibleInterface* pictureAccessible(const QString& className, QObject* objec
     return nullptr;
 }
 
-} // namespace
-
 PictureBox::PictureBox(Window& window, const std::string& objectName, const Rect& twips,
                        bool visible)
     : Control(new PictureWidget(window.clientArea()), objectName, twips) {
-    static std::once_flag accessibility;
-    std::call_once(accessibility, [] { QAccessible::installFactory(pictureAccessible); });
     // Without a colour of its own a picture box shows the system's button face.
     widget_->setBackgroundRole(QPalette::Button);
     widget_->setVisible(visible);

@@ -1,5 +1,6 @@
 #include "ui/window.h"
 
+#include "detail/accessibility.h"
 #include "detail/news.h"
 #include "detail/qt_convert.h"
 #include "ui/menu_command.h"
@@ -105,6 +106,7 @@ bool canPlaceWindows() {
 
 Window::Window(const std::string& objectName, WindowStyle style, const Font& font)
     : form_(std::make_unique<FormWidget>(*this)), news_(new detail::News(form_.get())) {
+    detail::installAccessibility(); // before any control is made
     form_->setObjectName(toQt(objectName));
     if (!font.face.empty()) {
         setFont(font);

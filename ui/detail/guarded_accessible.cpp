@@ -1,5 +1,6 @@
 #include "detail/guarded_accessible.h"
 
+#include "detail/accessibility.h"
 #include "detail/said_once.h"
 
 #include <QAccessible>
@@ -9,7 +10,6 @@
 #include <QSlider>
 #include <QTextBlock>
 #include <cmath>
-#include <mutex>
 
 namespace ui::detail {
 
@@ -217,6 +217,8 @@ private:
     QSlider* slider() const { return static_cast<QSlider*>(widget()); }
 };
 
+} // namespace
+
 QAccessibleInterface* guardedAccessible(const QString&, QObject* object) {
     auto* box = qobject_cast<QWidget*>(object);
     if (box && box->property(kReadOnlyText).toBool() &&
@@ -230,21 +232,12 @@ QAccessibleInterface* guardedAccessible(const QString&, QObject* object) {
     return nullptr;
 }
 
-void install() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(guardedAccessible); });
-}
-
-} // namespace
-
 void offerReadOnlyText(QWidget* box) {
-    install();
     box->setProperty(kReadOnlyText, true);
     forgetEarlyInterface(box);
 }
 
 void offerNumericValue(QWidget* slider) {
-    install();
     slider->setProperty(kNumericValue, true);
     forgetEarlyInterface(slider);
 }

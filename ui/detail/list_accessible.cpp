@@ -1,5 +1,4 @@
-#include "detail/list_accessible.h"
-
+#include "detail/accessibility.h"
 #include "detail/list_widget.h"
 #include "detail/said_once.h"
 
@@ -9,7 +8,6 @@
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <QScrollBar>
-#include <mutex>
 #include <utility>
 
 namespace ui::detail {
@@ -253,18 +251,13 @@ private:
     mutable QAccessible::Id nowhere_;
 };
 
+} // namespace
+
 QAccessibleInterface* listAccessible(const QString&, QObject* object) {
     if (auto* list = dynamic_cast<ListWidget*>(object)) {
         return new ListAccessible(list);
     }
     return nullptr;
-}
-
-} // namespace
-
-void installListAccessibility() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(listAccessible); });
 }
 
 } // namespace ui::detail

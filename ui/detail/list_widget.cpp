@@ -1,12 +1,12 @@
 #include "detail/list_widget.h"
 
 #include "detail/guarded_accessible.h"
-#include "detail/list_accessible.h"
 #include "detail/steady_palette.h"
 #include "ui/list_box.h"
 
 #include <QAccessible>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -94,7 +94,6 @@ private:
 } // namespace
 
 ListWidget::ListWidget(QWidget* parent, ListBox& owner) : QListWidget(parent), owner_(owner) {
-    installListAccessibility();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A list box's scroll bar keeps the system's colours, whatever the list's own.
@@ -119,21 +118,73 @@ int ListWidget::selectedRow() const {
 
 // The toolkit tells assistive technology of the list's focus only once this has run, so the
 // selected row's focus follows when the event is done: a screen reader then says which phrase the
-// learner is at, not only which list. With no row selected, the toolkit makes the first row the
-// current one; that row is not chosen, so it goes again: the keys then choose from nothing.
+// learner is at, not only which list. With no row selected the first row is framed as the
+// current one, as in a list box (the toolkit does so only until a current row was first set);
+// that row is not chosen, and is not told.
 void ListWidget::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
-    if (owner_.listIndex() < 0 && currentIndex().isValid()) {
-        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    if (event->reason() != Qt::MouseFocusReason) {
+        frameFirstRowIfNoneChosen();
     }
     QTimer::singleShot(0, this, [this] {
-        const int row = currentRow();
-        if (hasFocus() && row >= 0 && row == owner_.listIndex() && QAccessible::isActive()) {
-            QAccessibleEvent focus(this, QAccessible::Focus);
-            focus.setChild(row);
-            QAccessible::updateAccessibility(&focus);
+        if (currentRow() >= 0 && currentRow() == owner_.listIndex()) {
+            tellFocus(currentRow());
         }
     });
+}
+
+void ListWidget::frameFirstRowIfNoneChosen() {
+    if (owner_.listIndex() < 0 && count() > 0 && currentRow() != 0) {
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    }
+}
+
+// The toolkit tells of the focus where the current row moves; the framed row is current already.
+void ListWidget::chooseFramedRow() {
+    selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+    tellFocus(currentRow());
+}
+
+void ListWidget::tellFocus(int row) {
+    if (hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+// With nothing selected, the arrows and Space choose the framed row; Home, End, Page Up and Page
+// Down move from it and choose the row they land on, the framed one too.
+void ListWidget::keyPressEvent(QKeyEvent* event) {
+    if (!currentIndex().isValid()) {
+        frameFirstRowIfNoneChosen(); // the list took the focus by a click beside its rows
+    }
+    const QModelIndex framed = currentIndex();
+    if (owner_.listIndex() >= 0 || !framed.isValid() ||
+        (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        chooseFramedRow();
+        event->accept();
+        return;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        QListWidget::keyPressEvent(event);
+        if (owner_.listIndex() < 0 && currentIndex() == framed) {
+            chooseFramedRow();
+        }
+        return;
+    default:
+        QListWidget::keyPressEvent(event);
+    }
 }
 
 // The toolkit's list tells of the new current row's focus even where the list has none, which
@@ -147,15 +198,6 @@ void ListWidget::currentChanged(const QModelIndex& current, const QModelIndex& p
         QAbstractItemView::currentChanged(current,
                                           previous); // NOLINT(bugprone-parent-virtual-call)
     }
-}
-
-// From no current row, End goes to the last row (the toolkit's list goes to the first for every
-// key), and each key lands on a row it selects.
-QModelIndex ListWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    if (!currentIndex().isValid() && action == MoveEnd && count() > 0) {
-        return model()->index(count() - 1, 0);
-    }
-    return QListWidget::moveCursor(action, modifiers);
 }
 
 // A row that became selected is the learner's choice, whoever passed it on; a selection that
@@ -172,14 +214,20 @@ void ListWidget::selectionMoved(const QItemSelection& selected) {
     owner_.learnerSelected(rows.first().row());
 }
 
-// A click on the item that is already selected moves nothing, yet it is a click.
+// A click on the item that is already selected moves nothing, yet it is a click. A click that
+// chooses the framed row does not move the current row, so the toolkit tells nothing of it.
 void ListWidget::mousePressEvent(QMouseEvent* event) {
     const unsigned before = owner_.clicks_;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const bool framed =
+        index.isValid() && index == currentIndex() && index.row() != owner_.selected_;
     QListWidget::mousePressEvent(event);
+    if (framed && index.row() == owner_.selected_) {
+        tellFocus(index.row());
+    }
     if (event->button() != Qt::LeftButton || owner_.clicks_ != before) {
         return;
     }
-    const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid() && index.row() == owner_.selected_) {
         owner_.raiseClick();
     }

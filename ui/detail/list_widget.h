@@ -38,13 +38,17 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 
 private:
     void selectionMoved(const QItemSelection& selected);
+    void frameFirstRowIfNoneChosen();
+    void chooseFramedRow();
+    // Tells assistive technology that the row has the focus, while the list has it.
+    void tellFocus(int row);
 
     ListBox& owner_;
     int quiet_ = 0;

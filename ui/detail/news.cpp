@@ -1,10 +1,11 @@
 #include "detail/news.h"
 
+#include "detail/accessibility.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QTimer>
 #include <QWidget>
-#include <mutex>
 
 namespace ui::detail {
 
@@ -28,6 +29,8 @@ public:
     }
 };
 
+} // namespace
+
 QAccessibleInterface* notificationAccessible(const QString&, QObject* object) {
     if (auto* widget = dynamic_cast<NotificationWidget*>(object)) {
         return new NotificationAccessible(widget);
@@ -35,12 +38,7 @@ QAccessibleInterface* notificationAccessible(const QString&, QObject* object) {
     return nullptr;
 }
 
-} // namespace
-
-News::News(QWidget* window) : QObject(window), window_(window) {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(notificationAccessible); });
-}
+News::News(QWidget* window) : QObject(window), window_(window) {}
 
 void News::add(const QString& text) {
     const QString line = text.simplified();
@@ -60,22 +58,30 @@ void News::deliver() {
     if (!QAccessible::isActive() || !window_->isActiveWindow()) {
         return; // nobody listens, or the learner is in another window
     }
-    QWidget*& slot = notifications_[next_];
-    next_ = (next_ + 1) % notifications_.size();
-    if (!slot) {
-        auto* made = new NotificationWidget(window_);
-        made->setObjectName(QStringLiteral("news"));
-        made->setFocusPolicy(Qt::NoFocus);
-        made->setAttribute(Qt::WA_TransparentForMouseEvents);
-        made->setGeometry(0, 0, 0, 0);
-        made->news = news;
-        made->show(); // told as shown by the toolkit
-        slot = made;
+    // Of the notifications free again, all but one go; that one tells this news.
+    while (told_.size() > 1 && told_[1].since.hasExpired(kHeldMs)) {
+        delete told_.front().notification;
+        told_.pop_front();
+    }
+    if (!told_.empty() && told_.front().since.hasExpired(kHeldMs)) {
+        Told again = told_.front();
+        told_.pop_front();
+        static_cast<NotificationWidget*>(again.notification)->news = news;
+        again.since.start();
+        told_.push_back(again);
+        QAccessibleEvent shown(again.notification, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
         return;
     }
-    static_cast<NotificationWidget*>(slot)->news = news;
-    QAccessibleEvent shown(slot, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    auto* made = new NotificationWidget(window_);
+    made->setObjectName(QStringLiteral("news"));
+    made->setFocusPolicy(Qt::NoFocus);
+    made->setAttribute(Qt::WA_TransparentForMouseEvents);
+    made->setGeometry(0, 0, 0, 0);
+    made->news = news;
+    made->show(); // told as shown by the toolkit
+    told_.push_back({made, {}});
+    told_.back().since.start();
 }
 
 } // namespace ui::detail

@@ -2,10 +2,11 @@
 
 // Used only inside ui/.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <array>
+#include <deque>
 
 class QWidget;
 
@@ -17,19 +18,27 @@ namespace ui::detail {
 // speaks as it appears. A notification has no size and draws nothing.
 //
 // Each news costs a screen reader one event: its notification is told as shown, with its text
-// as its name, and nothing else changes. The notifications take turns, so that a screen reader
-// still behind with the news before reads each one's own text.
+// as its name, and nothing else changes. A notification keeps its text for as long as a screen
+// reader may still be behind with it: it tells another news only once a minute has passed, and
+// a new one is made while none is free. However long the session, there are no more of them
+// than news told in the last minute, and one.
 class News : public QObject {
 public:
     explicit News(QWidget* window);
     void add(const QString& text);
 
+    static constexpr qint64 kHeldMs = 60 * 1000;
+
 private:
     void deliver();
 
+    struct Told {
+        QWidget* notification; // belongs to the window
+        QElapsedTimer since;
+    };
+
     QWidget* window_;
-    std::array<QWidget*, 8> notifications_{}; // each made on its first news
-    std::size_t next_ = 0;
+    std::deque<Told> told_; // the longest told first
     QStringList pending_;
 };
 
