@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the built program into a scratch root, validates its desktop entry and AppStream
-# metadata, then builds the Debian package and checks what it installs and depends on.
+# metadata, then builds the Debian package and checks what it installs and depends on, and that
+# a build of the same sources in another folder packs the same package, byte for byte.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap '[ -n "${KEEP:-}" ] || rm -rf "$scratch"' EXIT
 id=example.keb.KEB
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -44,4 +45,20 @@ done
 # Debian's own package checker: no error and no warning.
 lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
     fail "lintian finds the package wanting (above)"
+# The same sources (the commit, with the checkout's changes laid over it) built in another folder
+# with the build's own settings.
+source=$(cd "$(dirname "$0")/.." && pwd)
+other=$scratch/another-folder
+git clone -q --no-local "$source" "$other/source"
+(cd "$source" && git ls-files -z -m -o --exclude-standard | xargs -0 -r cp --parents -t "$other/source")
+(cd "$source" && git ls-files -z -d | (cd "$other/source" && xargs -0 -r rm -f))
+settings=()
+for setting in CMAKE_BUILD_TYPE KEB_SANITIZE KEB_WERROR; do
+    settings+=("-D$setting=$(sed -n "s/^$setting:[A-Z]*=//p" "$build/CMakeCache.txt")")
+done
+cmake -S "$other/source" -B "$other/build" "${settings[@]}" -DKEB_BUILD_TESTS=OFF \
+    -DKEB_BUILD_BENCH=OFF >/dev/null
+cmake --build "$other/build" -j"$(nproc)" >/dev/null
+(cd "$other" && cpack --config "$other/build/CPackConfig.cmake" -B "$other/package" >/dev/null)
+cmp "$deb" "$other"/package/*.deb || fail "a build in another folder packs another package"
 echo "Installed files and package: every check passed."
