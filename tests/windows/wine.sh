@@ -29,6 +29,8 @@ fi
 # caller would wait on it long after the program ended.
 output=$(mktemp -d)
 trap 'rm -rf "$output"' EXIT
+: >"$output/out"
+: >"$output/err" # there before the readers open them
 wine "$@" >"$output/out" 2>"$output/err" &
 program=$!
 tail -s 0.1 --pid=$program -c +1 -f "$output/out" &
