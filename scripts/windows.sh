@@ -227,23 +227,25 @@ package() {
 # The suite under Wine, on a virtual X server of its own, with one Wine server kept running for
 # all its programs (each then starts in a third of a second).
 run_suite() {
-    local state=$build/display prefix=$build/wine empty
-    # A test program whose listing came back empty would leave its entries out unseen.
-    empty=$(grep -L '^add_test' "$build"/tests/*_tests.cmake || true)
-    if [ -n "$empty" ]; then
-        echo "No tests were found in: $empty" >&2
-        exit 1
-    fi
+    local state=$build/display prefix=$build/wine
     scripts/display_server.sh start x11 "$state" 1280x1024
     # shellcheck disable=SC2064
     trap "WINEPREFIX='$prefix' wineserver -k 2>/dev/null || true; scripts/display_server.sh stop '$state'" EXIT
+    # The test programs list their tests first; one whose listing came back empty would leave its
+    # entries out unseen.
     scripts/display_server.sh run "$state" bash -c '
         set -euo pipefail
         bash tests/windows/wine.sh "$1" cmd /c exit
         WINEPREFIX=$1 wineserver -w
         WINEPREFIX=$1 wineserver -p
         bash tests/windows/wine.sh "$1" cmd /c exit
-        ctest --preset windows -j"$(nproc)" "${@:2}"' suite "$prefix" "$@"
+        ctest --preset windows -N >/dev/null
+        empty=$(grep -L "^add_test" "$2"/tests/*_tests.cmake || true)
+        if [ -n "$empty" ]; then
+            echo "No tests were found in: $empty" >&2
+            exit 1
+        fi
+        ctest --preset windows -j"$(nproc)" "${@:3}"' suite "$prefix" "$build" "$@"
 }
 
 # The benchmark under Wine, on a virtual X server of its own.
