@@ -299,7 +299,9 @@ case $step in
 qt) build_qt ;;
 build) build_program "${2:-all}" ;;
 package)
-    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(source_date_epoch)}
+    # The packaging tools take their time stamps from it too: strip the program's, NSIS and zip
+    # theirs.
+    export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(source_date_epoch)}
     package
     ;;
 test)
