@@ -2,7 +2,7 @@
 # Installs the built program into a scratch root, validates its desktop entry and AppStream
 # metadata, then builds the Debian package and checks what it installs and depends on, and that
 # a build of the same sources in another folder packs the same package, byte for byte.
-#   install_test.sh BUILD_DIR
+#   install_test.sh BUILD_DIR     (KEEP=1 keeps the scratch folder to look into)
 set -euo pipefail
 build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
@@ -46,14 +46,19 @@ done
 lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
     fail "lintian finds the package wanting (above)"
 # The same sources (the commit, with the checkout's changes laid over it) built in another folder
-# with the build's own settings.
+# with the build's own settings. Not in the sanitizer build: GCC 12's sanitizers write the paths
+# of the headers they check into the program as given, past the compiler's prefix maps.
+if grep -q '^KEB_SANITIZE:BOOL=ON$' "$build/CMakeCache.txt"; then
+    echo "Installed files and package: every check passed (the sanitizer build is not compared)."
+    exit 0
+fi
 source=$(cd "$(dirname "$0")/.." && pwd)
 other=$scratch/another-folder
 git clone -q --no-local "$source" "$other/source"
 (cd "$source" && git ls-files -z -m -o --exclude-standard | xargs -0 -r cp --parents -t "$other/source")
 (cd "$source" && git ls-files -z -d | (cd "$other/source" && xargs -0 -r rm -f))
 settings=()
-for setting in CMAKE_BUILD_TYPE KEB_SANITIZE KEB_WERROR; do
+for setting in CMAKE_BUILD_TYPE KEB_WERROR; do
     settings+=("-D$setting=$(sed -n "s/^$setting:[A-Z]*=//p" "$build/CMakeCache.txt")")
 done
 cmake -S "$other/source" -B "$other/build" "${settings[@]}" -DKEB_BUILD_TESTS=OFF \
