@@ -91,14 +91,22 @@ TEST(AccessibleQuiz, AWholeTestAndTheSettingsThroughActionsAndValuesAlone) {
     EXPECT_TRUE(accessibleOf(w, "Prowerka_0")->text(QAccessible::Value).isEmpty());
     EXPECT_EQ(accessibleOf(w, "Prowerka_1")->text(QAccessible::Value), QStringLiteral("НЕ"));
 
-    // The colour window: open it, switch the target to the text colour, set its green, choose
-    // 14 points, save.
+    // The colour window: open it, switch the target to the text background and then to the text
+    // colour (a toggle is a click), set its green, choose 14 points, save.
     doAction(menuCommand(w, QStringLiteral("Color")), QAccessibleActionInterface::pressAction());
     ASSERT_NE(quiz.program.settingsWindow(), nullptr);
     const keb::SettingsControls* settings = &quiz.program.settingsWindow()->controls();
     QWidget* s = settings->form.widget();
+    doAction(accessibleOf(s, "Option1_1"), QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(settings->target, 1);
+    EXPECT_EQ(settings->Slider1[1].value(), 255);
+    EXPECT_EQ(nameOf(s, "Label_ST_0"), QStringLiteral("255"));
     doAction(accessibleOf(s, "Option1_2"), QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(accessibleOf(s, "Option1_2")->state().checked);
+    EXPECT_EQ(settings->target, 2);
+    // A click after the toggle is a click as before: the chosen option's click runs once more.
+    test::controlIn<ui::Slider>(s, "Slider1_0").setValue(0);
+    test::clickOption(test::childIn(s, "Option1_2"));
     QAccessibleValueInterface* red = accessibleOf(s, "Slider1_0")->valueInterface();
     ASSERT_NE(red, nullptr);
     EXPECT_EQ(red->currentValue().toInt(), 8) << "the sliders follow the text colour";
@@ -145,23 +153,6 @@ TEST(AccessibleQuiz, AListNeverHoldsTwoSelectedRowsNorLosesItsSelection) {
     list->clearSelection();
     EXPECT_EQ(quiz.main().Slowo[0].listIndex(), 5);
     EXPECT_TRUE(list->item(5)->isSelected());
-}
-
-TEST(AccessibleQuiz, AnOptionButtonsToggleIsAClick) {
-    Quiz quiz;
-    const keb::SettingsControls* settings = &test::ColourWindow(quiz).window();
-    QWidget* s = settings->form.widget();
-    doAction(accessibleOf(s, "Option1_1"), QAccessibleActionInterface::toggleAction());
-    EXPECT_EQ(settings->target, 1);
-    EXPECT_EQ(settings->Slider1[1].value(), 255);
-    EXPECT_EQ(nameOf(s, "Label_ST_0"), QStringLiteral("255"));
-    doAction(accessibleOf(s, "Option1_2"), QAccessibleActionInterface::toggleAction());
-    EXPECT_EQ(settings->target, 2);
-    EXPECT_EQ(settings->Slider1[0].value(), 8);
-    // A click after the toggle is a click as before: the chosen option's click runs once more.
-    test::controlIn<ui::Slider>(s, "Slider1_0").setValue(0);
-    test::clickOption(test::childIn(s, "Option1_2"));
-    EXPECT_EQ(settings->Slider1[0].value(), 8);
 }
 
 namespace {
@@ -226,12 +217,14 @@ void callWithBadArguments(QAccessibleInterface* a) {
             table->columnDescription(row);
         }
     }
+    // Each bad number with its opposite, as far as there is one.
+    const auto opposite = [](int n) {
+        return n == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -n;
+    };
     if (QAccessibleTextInterface* text = a->textInterface()) {
         for (int n : kBadNumbers) {
-            const int m =
-                n == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -n;
-            int start = 0;
-            int end = 0;
+            const int m = opposite(n);
+            int start = 0, end = 0;
             text->text(n, m);
             text->text(0, n);
             text->attributes(n, &start, &end);
@@ -253,11 +246,9 @@ void callWithBadArguments(QAccessibleInterface* a) {
     }
     if (QAccessibleEditableTextInterface* edit = a->editableTextInterface()) {
         for (int n : kBadNumbers) {
-            const int m =
-                n == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -n;
-            edit->deleteText(n, m);
+            edit->deleteText(n, opposite(n));
             edit->insertText(n, QStringLiteral("x"));
-            edit->replaceText(n, m, QStringLiteral("x"));
+            edit->replaceText(n, opposite(n), QStringLiteral("x"));
         }
     }
     if (QAccessibleValueInterface* value = a->valueInterface()) {

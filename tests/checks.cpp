@@ -159,15 +159,13 @@ void expectScrollsOnlyUpAndDown(QListWidget* list) {
         EXPECT_EQ(r.width(), viewport.width()) << "row " << row;
         // The row's lower right corner, where a sideways bar or the list's end would cut it.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.bottomRight() - QPoint(2, 1));
-        const auto rows = list->selectionModel()->selectedRows();
-        EXPECT_EQ(rows.isEmpty() ? -1 : rows.first().row(), row);
+        EXPECT_EQ(selectedRowOf(list), row);
     }
     // A row cut by the foot takes a click on the part that shows.
     if (list->count() > fitting && viewport.height() % rowHeight > 2) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           QPoint(viewport.width() / 2, viewport.height() - 2));
-        const auto rows = list->selectionModel()->selectedRows();
-        EXPECT_EQ(rows.isEmpty() ? -1 : rows.first().row(), fitting);
+        EXPECT_EQ(selectedRowOf(list), fitting);
     }
 }
 

@@ -34,23 +34,18 @@ TEST(Content, FiftyPairsEveryCapitalWithOneTrailingBlank) {
 }
 
 TEST(Content, PairsStandAtTheirPositions) {
-    const auto& left = builtin().danni(0);
-    const auto& right = builtin().danni(1);
-    EXPECT_EQ(left[0], "Айдахо");
-    EXPECT_EQ(right[0], "Бойзи ");
-    EXPECT_EQ(left[11], "Западна Вирджиния");
-    EXPECT_EQ(right[11], "Чарлстън ");
-    EXPECT_EQ(left[22], "Мериленд");
-    EXPECT_EQ(right[22], "Анаполис ");
-    EXPECT_EQ(left[25], "Мисури");
-    EXPECT_EQ(right[25], "Джеферсън сити ");
-    EXPECT_EQ(left[36], "Охайо");
-    EXPECT_EQ(right[36], "Калумбус ");
-    EXPECT_EQ(left[46], "Хавай");
-    EXPECT_EQ(right[46], "Хонолулу ");
-    // Pair 50 as it is stored.
-    EXPECT_EQ(left[49], "Юта Солт");
-    EXPECT_EQ(right[49], "Лейк Сити ");
+    struct Pair {
+        std::size_t at;
+        const char *state, *capital;
+    };
+    // The last, pair 50, as it is stored.
+    for (const Pair& p : {Pair{0, "Айдахо", "Бойзи "}, Pair{11, "Западна Вирджиния", "Чарлстън "},
+                          Pair{22, "Мериленд", "Анаполис "}, Pair{25, "Мисури", "Джеферсън сити "},
+                          Pair{36, "Охайо", "Калумбус "}, Pair{46, "Хавай", "Хонолулу "},
+                          Pair{49, "Юта Солт", "Лейк Сити "}}) {
+        EXPECT_EQ(builtin().danni(0)[p.at], p.state) << p.at;
+        EXPECT_EQ(builtin().danni(1)[p.at], p.capital) << p.at;
+    }
 }
 
 TEST(Content, UnusedListTitleAndGeometry) {
@@ -61,19 +56,21 @@ TEST(Content, UnusedListTitleAndGeometry) {
               builtin().siteAddress() + " KEB по География - американски щати и техните столици");
     EXPECT_TRUE(builtin().siteAddress().ends_with(".example"));
     EXPECT_EQ(content::leadingNumber(info[1]), 11250);
-    EXPECT_EQ(info[2], "120");
-    EXPECT_EQ(info[3], "3135");
-    EXPECT_EQ(info[4], "3360");
-    EXPECT_EQ(info[5], "4575");
+    EXPECT_EQ(std::vector(info.begin() + 2, info.end()),
+              (std::vector<std::string>{"120", "3135", "3360", "4575"}));
 }
 
-TEST(Content, ExplanationFlagsAndExtraLines) {
+TEST(Content, FlagsAllZeroAndExtraLines) {
+    const auto& pictureFlags = builtin().pictureFlags();
+    ASSERT_EQ(pictureFlags.size(), 62u);
+    EXPECT_EQ(pictureFlags[0], "Utochnenie dali ima grafika - 30 br");
+    EXPECT_EQ(std::vector(pictureFlags.begin() + 1, pictureFlags.end()),
+              std::vector<std::string>(61, "0"));
+
     const auto& flags = builtin().otgowor(0);
     ASSERT_EQ(flags.size(), 62u);
     EXPECT_EQ(flags[0], "Ima li obqsneniq");
-    for (std::size_t i = 1; i < flags.size(); ++i) {
-        EXPECT_EQ(flags[i], "0");
-    }
+    EXPECT_EQ(std::vector(flags.begin() + 1, flags.end()), std::vector<std::string>(61, "0"));
     const auto expected = [](int k) { return k <= 30 ? k : k <= 40 ? 51 - k : 61 - k; };
     for (int k = 1; k <= 50; ++k) {
         const auto& lines = builtin().otgowor(k);
@@ -115,15 +112,6 @@ TEST(Content, InstructionTextHasItsSevenLines) {
         EXPECT_NE(lines[i].substr(lines[i].size() - 2), "  ") << "line " << i + 1;
     }
     EXPECT_EQ(lines[0], "Това е релационен тест.");
-}
-
-TEST(Content, PictureFlagsAllZero) {
-    const auto& flags = builtin().pictureFlags();
-    ASSERT_EQ(flags.size(), 62u);
-    EXPECT_EQ(flags[0], "Utochnenie dali ima grafika - 30 br");
-    for (std::size_t i = 1; i < flags.size(); ++i) {
-        EXPECT_EQ(flags[i], "0");
-    }
 }
 
 TEST(Content, FirstMatchFindsTheFirstOfDuplicates) {

@@ -38,14 +38,7 @@ TEST(Pictures, BuiltInContentShowsTheBlankThumbnailAndOpensNothing) {
     }
 }
 
-TEST(Pictures, ThumbnailBeforeAnyPhraseWasSelectedDoesNothing) {
-    Quiz quiz(test::numberedContent(0, 3));
-    EXPECT_EQ(quiz.main().Tekusht_nomer, 0);
-    quiz.clickThumbnail();
-    EXPECT_FALSE(pictureWindowShown(quiz));
-}
-
-TEST(Pictures, APhraseWithAPictureShowsItClippedAndOpensItEnlarged) {
+TEST(Pictures, APhraseWithAPictureShowsItClippedAndOpensItEnlargedTillAnotherClick) {
     Quiz quiz(test::withPictureFlag(2, "1")); // Айова
     const keb::PictureControls& store = quiz.program.pictureWindow().controls();
     const ui::Picture picture = cornerPicture();
@@ -69,25 +62,16 @@ TEST(Pictures, APhraseWithAPictureShowsItClippedAndOpensItEnlarged) {
     EXPECT_EQ(store.form.caption(), "www.keb.example - KEB picture");
     EXPECT_TRUE(store.form.widget()->windowFlags() & Qt::Tool);
     test::saveGrab(store.form.widget(), "picture_window.png");
+    // The phrase is selected already: a click shows its thumbnail again and closes the view.
+    quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
+    EXPECT_FALSE(pictureWindowShown(quiz));
+    EXPECT_TRUE(m.Grafika[0].picture().sharesImageWith(picture));
+    EXPECT_EQ(m.Tekusht_nomer, 2);
 
     // Another phrase hides the view again and shows the blank thumbnail.
     quiz.clickItem("Slowo_0", QStringLiteral("Айдахо"));
     EXPECT_FALSE(pictureWindowShown(quiz));
     EXPECT_TRUE(m.Grafika[0].picture().isNull());
-}
-
-TEST(Pictures, AClickOnTheSelectedPhraseShowsItsThumbnailAgain) {
-    Quiz quiz(test::withPictureFlag(2, "1"));
-    const ui::Picture picture = cornerPicture();
-    quiz.program.pictureWindow().putPicture(2, picture, 3000, 2000);
-    quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
-    quiz.clickThumbnail();
-    ASSERT_TRUE(pictureWindowShown(quiz));
-    // The phrase is selected already: the click shows its thumbnail again and closes the view.
-    quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
-    EXPECT_FALSE(pictureWindowShown(quiz));
-    EXPECT_TRUE(quiz.main().Grafika[0].picture().sharesImageWith(picture));
-    EXPECT_EQ(quiz.main().Tekusht_nomer, 2);
 }
 
 TEST(Pictures, AnAnswerSelectionOrAnExplanationHidesTheView) {
@@ -110,24 +94,18 @@ TEST(Pictures, AnAnswerSelectionOrAnExplanationHidesTheView) {
     EXPECT_FALSE(pictureWindowShown(quiz));
 }
 
-TEST(Pictures, ANegativeFlagShowsTheThumbnailButOpensNothing) {
-    Quiz quiz(test::withPictureFlag(2, "-1"));
-    const ui::Picture picture = cornerPicture();
-    quiz.program.pictureWindow().putPicture(2, picture, 3000, 2000);
-    quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
-    EXPECT_TRUE(quiz.main().Grafika[0].picture().sharesImageWith(picture));
-    quiz.clickThumbnail();
-    EXPECT_FALSE(pictureWindowShown(quiz));
-}
-
-// A flag that is no number, or one for a phrase that has no slot, must neither crash nor end the
-// program: the phrase shows the blank picture and its thumbnail opens nothing.
-TEST(Pictures, BadFlagsShowTheBlankPicture) {
-    for (const char* flag : {"abc", "", "2x"}) {
+// A negative flag shows the thumbnail but opens nothing. A flag that is no number, or one for a
+// phrase that has no slot, must neither crash nor end the program: the phrase shows the blank
+// picture and its thumbnail opens nothing.
+TEST(Pictures, NegativeAndBadFlags) {
+    for (const char* flag : {"-1", "abc", "", "2x"}) {
         Quiz quiz(test::withPictureFlag(2, flag));
-        quiz.program.pictureWindow().putPicture(2, cornerPicture(), 3000, 2000);
+        const ui::Picture picture = cornerPicture();
+        quiz.program.pictureWindow().putPicture(2, picture, 3000, 2000);
         quiz.clickItem("Slowo_0", QStringLiteral("Айова"));
-        EXPECT_TRUE(quiz.main().Grafika[0].picture().isNull()) << flag;
+        const bool negative = std::string(flag) == "-1";
+        EXPECT_EQ(quiz.main().Grafika[0].picture().sharesImageWith(picture), negative) << flag;
+        EXPECT_EQ(quiz.main().Grafika[0].picture().isNull(), !negative) << flag;
         quiz.clickThumbnail();
         EXPECT_EQ(pictureWindowShown(quiz), std::string(flag) == "2x") << flag;
         EXPECT_EQ(quiz.platform.endCount, 0);
@@ -145,4 +123,10 @@ TEST(Pictures, BadFlagsShowTheBlankPicture) {
     EXPECT_TRUE(large.main().Grafika[0].picture().isNull());
     large.clickThumbnail();
     EXPECT_FALSE(pictureWindowShown(large));
+
+    // A thumbnail before any phrase was selected opens nothing either.
+    Quiz none(test::numberedContent(0, 3));
+    EXPECT_EQ(none.main().Tekusht_nomer, 0);
+    none.clickThumbnail();
+    EXPECT_FALSE(pictureWindowShown(none));
 }

@@ -25,16 +25,8 @@ namespace {
 constexpr int kChannelTolerance = 32;
 constexpr int kMostDifferentPixels = 16;
 
-bool renewing() {
-    return qEnvironmentVariable("KEB_RENEW_PICTURES") == QLatin1String("1");
-}
-
 QString docsPicture(const char* name) {
     return QStringLiteral(KEB_SOURCE_DIR "/docs/%1.png").arg(QLatin1String(name));
-}
-
-QString outputDir() {
-    return QStringLiteral(KEB_SCREENSHOT_DIR "/x11");
 }
 
 bool differs(QRgb a, QRgb b) {
@@ -63,14 +55,15 @@ void expectMatchesReadme(QWidget* window, const char* name) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window, test::kPatience));
     const QImage drawn = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (renewing()) {
+    if (qEnvironmentVariable("KEB_RENEW_PICTURES") == QLatin1String("1")) {
         ASSERT_TRUE(drawn.save(docsPicture(name))) << docsPicture(name).toStdString();
         return;
     }
     const QImage expected(docsPicture(name));
     ASSERT_FALSE(expected.isNull()) << docsPicture(name).toStdString() << " is missing";
-    QDir().mkpath(outputDir());
-    const QString saved = outputDir() + "/" + name + ".png";
+    const QString output = QStringLiteral(KEB_SCREENSHOT_DIR "/x11/") + name;
+    QDir().mkpath(QStringLiteral(KEB_SCREENSHOT_DIR "/x11"));
+    const QString saved = output + ".png";
     const auto advice = [&] {
         return "the window no longer looks like the README's picture " +
                docsPicture(name).toStdString() + "; what it draws now is in " +
@@ -87,7 +80,7 @@ void expectMatchesReadme(QWidget* window, const char* name) {
         differenceImage(drawn, expected.convertToFormat(QImage::Format_RGB32), &count);
     if (count > kMostDifferentPixels) {
         drawn.save(saved);
-        diff.save(outputDir() + "/" + name + "-difference.png");
+        diff.save(output + "-difference.png");
         ADD_FAILURE() << count << " pixels differ: " << advice()
                       << " The differing pixels are red in " << name << "-difference.png.";
     }

@@ -16,14 +16,10 @@ using test::Quiz;
 
 namespace {
 
-QRect freeArea(const QWidget* window) {
-    return window->screen()->availableGeometry();
-}
-
 void expectCentredOrTopLeftOnScreen(QWidget* window, const char* name) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window, test::kPatience));
-    const QRect screen = freeArea(window);
+    const QRect screen = window->screen()->availableGeometry();
     const QRect frame = window->frameGeometry();
     if (frame.width() <= screen.width()) {
         EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
@@ -39,28 +35,22 @@ void expectCentredOrTopLeftOnScreen(QWidget* window, const char* name) {
 
 } // namespace
 
-TEST(ScreenPlacement, TheQuizWindowAndItsMenuBarAreOnTheScreen) {
+TEST(ScreenPlacement, TheQuizWindowItsMenuBarAndTheColourWindowAreOnTheScreen) {
     Quiz quiz;
     QWidget* window = quiz.window();
-    const QRect screen = freeArea(window);
+    const QRect screen = window->screen()->availableGeometry();
     ASSERT_LT(screen.width(), window->frameGeometry().width())
         << "a screen narrower than the window";
     expectCentredOrTopLeftOnScreen(window, "the quiz window");
     auto* bar = window->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
-    const QRect exit =
-        bar->actionGeometry(bar->actions().at(0)).translated(bar->mapToGlobal(QPoint()));
-    const QRect color =
-        bar->actionGeometry(bar->actions().at(1)).translated(bar->mapToGlobal(QPoint()));
-    EXPECT_TRUE(screen.contains(exit)) << "Exit";
-    EXPECT_TRUE(screen.contains(color)) << "Color";
+    for (int command : {0, 1}) { // "Exit" and "Color"
+        const QRect at = bar->actionGeometry(bar->actions().at(command));
+        EXPECT_TRUE(screen.contains(at.translated(bar->mapToGlobal(QPoint())))) << command;
+    }
     // The left list, where the learner begins, starts on the screen.
     QWidget* left = window->findChild<QWidget*>("Slowo_0");
     EXPECT_TRUE(screen.contains(left->mapToGlobal(QPoint(0, 0))));
-}
-
-TEST(ScreenPlacement, TheColourWindowIsCentred) {
-    Quiz quiz;
     expectCentredOrTopLeftOnScreen(test::ColourWindow(quiz).widget(), "Cwiat");
 }
 
@@ -71,7 +61,7 @@ TEST(ScreenPlacement, APictureLargerThanTheScreenOpensWithItsCornerOnIt) {
     quiz.clickThumbnail();
     QWidget* view = quiz.program.pictureWindow().controls().form.widget();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view, test::kPatience));
-    const QRect screen = freeArea(view);
+    const QRect screen = view->screen()->availableGeometry();
     EXPECT_GT(view->frameGeometry().width(), screen.width());
     EXPECT_TRUE(screen.contains(view->frameGeometry().topLeft()));
     EXPECT_TRUE(screen.contains(view->mapToGlobal(QPoint(0, 0))));

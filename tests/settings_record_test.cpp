@@ -12,8 +12,6 @@ TEST(SettingsRecord, DefaultsAndColourArithmetic) {
     EXPECT_EQ(record[15], "192");
     EXPECT_EQ(ui::splitColour(16777215), (ui::Rgb{255, 255, 255}));
     EXPECT_EQ(ui::splitColour(0), (ui::Rgb{0, 0, 0}));
-    EXPECT_EQ(ui::splitColour(128 + (7U << 24)),
-              (ui::Rgb{128, 0, 0})); // the fourth byte is ignored
     EXPECT_EQ(keb::colourReadout(8421504), "Цвят в 10/16-тичен код = 8421504 /H808080");
     EXPECT_EQ(keb::colourReadout(255), "Цвят в 10/16-тичен код = 255 /HFF");
     EXPECT_EQ(keb::hiddenRecordCopy().size(), 19u);

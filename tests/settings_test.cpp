@@ -72,7 +72,7 @@ TEST(SettingsWindow, OpensFilledFromTheRecord) {
     EXPECT_EQ(image.pixelColor(client->mapTo(s.widget(), QPoint(2, 200))), QColor(128, 128, 128));
 }
 
-TEST(SettingsWindow, SavingTheDefaultsRecoloursTheQuizWindow) {
+TEST(SettingsWindow, SavingRecoloursTheQuizWindowButNotTheNextProgram) {
     Quiz quiz;
     Settings s(quiz);
     s.save();
@@ -98,6 +98,15 @@ TEST(SettingsWindow, SavingTheDefaultsRecoloursTheQuizWindow) {
     EXPECT_EQ(at("Slowo_2", QPoint(100, 60)), QColor(255, 255, 255));
     EXPECT_EQ(at("Ndapis", QPoint(3, 3)), QColor(255, 255, 255));
     EXPECT_EQ(at("Uprawl_0", QPoint(4, 12)), QColor(255, 128, 0));
+
+    // What one program saved, the next does not start from.
+    Settings changed(quiz);
+    changed.slideTo(0, 3);
+    changed.chooseSize(QStringLiteral("9"));
+    changed.save();
+    const Quiz next;
+    EXPECT_EQ(next.main().Cweta[0].items(), keb::defaultRecord());
+    EXPECT_EQ(next.main().form.backColor(), 32768u);
 }
 
 TEST(SettingsWindow, BlueSliderAloneFormsPureBlue) {
@@ -122,9 +131,19 @@ TEST(SettingsWindow, BlueSliderAloneFormsPureBlue) {
     EXPECT_EQ(s.record(3), "0");
 }
 
-TEST(SettingsWindow, EveryLearnerStepWritesTheRecord) {
+TEST(SettingsWindow, AnOptionShowsItsComponentsAndEveryLearnerStepWritesTheRecord) {
     Quiz quiz;
     Settings s(quiz);
+    s.option(2);
+    EXPECT_EQ(s.window().target, 2);
+    EXPECT_EQ(s.slider(0)->value(), 8);
+    EXPECT_EQ(s.slider(1)->value(), 0);
+    EXPECT_EQ(s.slider(2)->value(), 0);
+    EXPECT_EQ(s.readout(), readout("8 /H8"));
+    EXPECT_EQ(s.valueLabel(0), QStringLiteral("8"));
+    EXPECT_EQ(s.window().form.backColor(), 0x808080u); // the window keeps its grey
+    // Option clicks write nothing.
+    EXPECT_EQ(s.record(11), "8");
     s.option(1);
     QSlider* green = s.slider(1);
     ASSERT_EQ(green->value(), 255);
@@ -140,21 +159,6 @@ TEST(SettingsWindow, EveryLearnerStepWritesTheRecord) {
     EXPECT_EQ(s.window().Text_Cv[0].backColor(),
               static_cast<ui::ColourNumber>(255 + 234 * 256 + 255 * 65536));
     EXPECT_EQ(s.window().Option1[1].backColor(), s.window().Text_Cv[0].backColor());
-}
-
-TEST(SettingsWindow, TextColourOptionShowsItsComponents) {
-    Quiz quiz;
-    Settings s(quiz);
-    s.option(2);
-    EXPECT_EQ(s.window().target, 2);
-    EXPECT_EQ(s.slider(0)->value(), 8);
-    EXPECT_EQ(s.slider(1)->value(), 0);
-    EXPECT_EQ(s.slider(2)->value(), 0);
-    EXPECT_EQ(s.readout(), readout("8 /H8"));
-    EXPECT_EQ(s.valueLabel(0), QStringLiteral("8"));
-    EXPECT_EQ(s.window().form.backColor(), 0x808080u); // the window keeps its grey
-    // Option clicks write nothing.
-    EXPECT_EQ(s.record(11), "8");
 }
 
 TEST(SettingsWindow, SizeCancelledStaysInTheRecordUntilSaved) {
@@ -179,7 +183,7 @@ TEST(SettingsWindow, SizeCancelledStaysInTheRecordUntilSaved) {
     EXPECT_EQ(quiz.main().Prowerka[1].font().points, 12.0);
 }
 
-TEST(SettingsWindow, AFontThatIsNotInstalledIsStillApplied) {
+TEST(SettingsWindow, AFontThatIsNotInstalledOrASizeNotListedIsStillApplied) {
     Quiz quiz;
     quiz.platform.fonts = {"DejaVu Sans", "Liberation Serif"};
     Settings s(quiz);
@@ -189,21 +193,29 @@ TEST(SettingsWindow, AFontThatIsNotInstalledIsStillApplied) {
     s.save();
     EXPECT_EQ(quiz.main().Slowo[0].font().face, "Times New Roman");
     EXPECT_EQ(quiz.main().Prowerka[0].font().face, "Times New Roman");
-}
 
-TEST(SettingsWindow, ASizeOutsideTheListLeavesItUnselected) {
     std::vector<std::string> record = keb::defaultRecord();
     record[keb::kFontSizeItem] = "20";
-    Quiz quiz(content::builtinContent(), record);
-    Settings s(quiz);
-    EXPECT_EQ(s.window().List_font[1].listIndex(), -1);
-    EXPECT_EQ(s.window().Text_Cv[0].font().points, 20.0);
+    Quiz large(content::builtinContent(), record);
+    Settings sized(large);
+    EXPECT_EQ(sized.window().List_font[1].listIndex(), -1);
+    EXPECT_EQ(sized.window().Text_Cv[0].font().points, 20.0);
 }
 
+// Closed, the window is destroyed; opened again, it is made anew and starts at the window
+// background, whichever target it was closed on.
 TEST(SettingsWindow, ReopeningAfterCancelStartsAtTheWindowBackground) {
     Quiz quiz;
     {
         Settings s(quiz);
+        s.option(2);
+        s.cancel();
+    }
+    QApplication::processEvents(); // the window goes once its own click is handled
+    EXPECT_EQ(test::windowCount("Cwiat"), 0);
+    {
+        Settings s(quiz);
+        EXPECT_EQ(test::windowCount("Cwiat"), 1);
         s.option(2);
         s.slideTo(1, 200);
         EXPECT_EQ(s.record(11), std::to_string(8 + 200 * 256));
@@ -220,32 +232,4 @@ TEST(SettingsWindow, ReopeningAfterCancelStartsAtTheWindowBackground) {
     EXPECT_EQ(s.window().Text_Cv[0].foreColor(), static_cast<ui::ColourNumber>(8 + 200 * 256));
     s.save();
     EXPECT_EQ(quiz.main().Slowo[1].foreColor(), static_cast<ui::ColourNumber>(8 + 200 * 256));
-}
-
-TEST(SettingsWindow, ClosingDestroysItAndOpeningMakesItAnew) {
-    Quiz quiz;
-    const auto settingsWidgets = [] { return test::windowCount("Cwiat"); };
-    {
-        Settings s(quiz);
-        s.option(2);
-        s.cancel();
-    }
-    QApplication::processEvents(); // the window goes once its own click is handled
-    EXPECT_EQ(settingsWidgets(), 0);
-    Settings again(quiz);
-    EXPECT_EQ(settingsWidgets(), 1);
-    EXPECT_EQ(again.window().target, 0);
-}
-
-TEST(SettingsWindow, ANewProgramStartsFromTheDefaults) {
-    {
-        Quiz quiz;
-        Settings s(quiz);
-        s.slideTo(0, 3);
-        s.chooseSize(QStringLiteral("9"));
-        s.save();
-    }
-    Quiz quiz;
-    EXPECT_EQ(quiz.main().Cweta[0].items(), keb::defaultRecord());
-    EXPECT_EQ(quiz.main().form.backColor(), 32768u);
 }

@@ -34,9 +34,18 @@ void expectNothingLost(const Quiz& quiz) {
 
 } // namespace
 
+// More left phrases than right: one without a partner is explained with empty quotes.
 TEST(StrainedContent, MoreLeftPhrasesThanRight) {
     Quiz quiz(test::numberedContent(10, 8));
     EXPECT_EQ(quiz.main().Nastroiki[0].item(0), "8");
+    quiz.clickItem("Slowo_0", QStringLiteral("Ляв 9"));
+    quiz.clickItem("Slowo_1", QStringLiteral("Десен 1 "));
+    quiz.pressExplain();
+    EXPECT_EQ(quiz.main().Prowerka[0].text(), "\r\n\"Ляв 9\" е във връзка с \"\"");
+    EXPECT_EQ(quiz.main().Slowo[2].count(), 1);
+    expectNothingLost(quiz);
+    quiz.clickItem("Slowo_2", 0);
+    quiz.pressWithdraw();
     quiz.enterCorrect(1, 8);
     EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 0"));
     EXPECT_EQ(quiz.main().Slowo[0].count(), 2);
@@ -45,18 +54,18 @@ TEST(StrainedContent, MoreLeftPhrasesThanRight) {
     expectNothingLost(quiz);
 }
 
-TEST(StrainedContent, ALeftPhraseWithoutAPartnerIsExplainedWithEmptyQuotes) {
-    Quiz quiz(test::numberedContent(10, 8));
-    quiz.clickItem("Slowo_0", QStringLiteral("Ляв 9"));
-    quiz.clickItem("Slowo_1", QStringLiteral("Десен 1 "));
-    quiz.pressExplain();
-    EXPECT_EQ(quiz.main().Prowerka[0].text(), "\r\n\"Ляв 9\" е във връзка с \"\"");
-    EXPECT_EQ(quiz.main().Slowo[2].count(), 1);
-    expectNothingLost(quiz);
-}
-
 TEST(StrainedContent, MoreRightPhrasesThanLeft) {
     Quiz quiz(test::numberedContent(8, 10));
+    const keb::QuizControls& m = quiz.main();
+    EXPECT_EQ(m.Nastroiki[0].item(0), "8");
+    EXPECT_EQ(m.dum_N[4].count(), 16);
+    EXPECT_EQ(m.dum_N[5].count(), 20);
+    EXPECT_EQ(m.Slowo[0].count(), 8);
+    EXPECT_EQ(m.Slowo[1].count(), 10);
+    // "Десен 10 " sorts before "Десен 2 ", so its key stands second.
+    EXPECT_EQ(m.Slowo[1].item(1), "Десен 10 ");
+    EXPECT_EQ(m.dum_N[1].item(1), "10");
+    EXPECT_FALSE(m.Uprawl[2].isEnabled());
     for (int n = 1; n <= 8; ++n) {
         quiz.enterPair(n, 11 - n > 10 ? 1 : 11 - n);
     }

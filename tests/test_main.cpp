@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -99,20 +100,13 @@ class FatalFailureEndsTheTest : public ::testing::EmptyTestEventListener {
     }
 };
 
-bool onlyListing(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietHandler);
-    const bool listing = onlyListing(argc, argv);
+    const bool listing = std::any_of(argv + 1, argv + argc, [](const char* arg) {
+        return std::strcmp(arg, "--gtest_list_tests") == 0;
+    });
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FatalFailureEndsTheTest);
     if (listing) {

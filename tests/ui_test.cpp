@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,12 +21,15 @@ struct Lists : ::testing::Test {
         window.setClientSize(6000, 6000);
         window.showModeless();
     }
-    ui::ListBox& make(bool sorted) {
+    ui::ListBox& make(bool sorted, std::initializer_list<const char*> items) {
         lists.push_back(std::make_unique<ui::ListBox>(window, "list" + std::to_string(lists.size()),
                                                       ui::Rect{0, 0, 3000, 3000},
                                                       ui::ListBox::Options{sorted, true}));
         ui::ListBox& list = *lists.back();
         list.onClick([this, &list] { clicks.push_back(list.listIndex()); });
+        for (const char* text : items) {
+            list.addItem(text);
+        }
         return list;
     }
     QListWidget* widgetOf(ui::ListBox& list) { return static_cast<QListWidget*>(list.widget()); }
@@ -38,10 +42,7 @@ struct Lists : ::testing::Test {
 } // namespace
 
 TEST_F(Lists, SortedListPutsEachItemInPlaceAndKeepsItExactly) {
-    ui::ListBox& list = make(true);
-    for (const char* text : {"яма", "аз ", "ёж", "Яна", "аз", "аз "}) {
-        list.addItem(text);
-    }
+    ui::ListBox& list = make(true, {"яма", "аз ", "ёж", "Яна", "аз", "аз "});
     EXPECT_EQ(list.items(), (std::vector<std::string>{"ёж", "Яна", "аз", "аз ", "аз ", "яма"}));
     ASSERT_EQ(widgetOf(list)->count(), 6);
     EXPECT_EQ(widgetOf(list)->item(3)->text(), QStringLiteral("аз "));
@@ -50,10 +51,7 @@ TEST_F(Lists, SortedListPutsEachItemInPlaceAndKeepsItExactly) {
 }
 
 TEST_F(Lists, SelectionFromCodeRaisesTheClickUnlessAlreadyThere) {
-    ui::ListBox& list = make(false);
-    for (const char* text : {"a", "b", "c"}) {
-        list.addItem(text);
-    }
+    ui::ListBox& list = make(false, {"a", "b", "c"});
     list.setListIndex(1);
     list.setListIndex(1);
     list.setListIndex(2);
@@ -66,10 +64,7 @@ TEST_F(Lists, SelectionFromCodeRaisesTheClickUnlessAlreadyThere) {
 }
 
 TEST_F(Lists, EveryLearnersClickRaisesTheClickAndCannotClearTheSelection) {
-    ui::ListBox& list = make(false);
-    for (const char* text : {"a", "b", "c"}) {
-        list.addItem(text);
-    }
+    ui::ListBox& list = make(false, {"a", "b", "c"});
     test::clickListRow(widgetOf(list), 2);
     EXPECT_EQ(list.listIndex(), 2);
     // A click on the item already selected is a click too.
@@ -91,10 +86,7 @@ TEST_F(Lists, EveryLearnersClickRaisesTheClickAndCannotClearTheSelection) {
 }
 
 TEST_F(Lists, RemovingAndAddingKeepTheSelectionOnItsItem) {
-    ui::ListBox& list = make(true);
-    for (const char* text : {"б", "г", "д"}) {
-        list.addItem(text);
-    }
+    ui::ListBox& list = make(true, {"б", "г", "д"});
     list.setListIndex(1); // "г"
     list.addItem("а");
     EXPECT_EQ(list.listIndex(), 2);
@@ -109,17 +101,7 @@ TEST_F(Lists, RemovingAndAddingKeepTheSelectionOnItsItem) {
     EXPECT_EQ(clicks, (std::vector<int>{1}));
 }
 
-TEST(TextBox, ReturnsExactlyWhatWasSetAndShowsLines) {
-    ui::Window window("Test", ui::WindowStyle::FixedSingle);
-    ui::TextBox box(window, "box", {0, 0, 3000, 1500}, {true, true, ui::Align::Left, true});
-    box.setText("\r\n\"а\" б \r\nв");
-    EXPECT_EQ(box.text(), "\r\n\"а\" б \r\nв");
-    auto* edit = static_cast<QPlainTextEdit*>(box.widget());
-    EXPECT_EQ(edit->document()->blockCount(), 3);
-    EXPECT_EQ(edit->document()->findBlockByNumber(1).text(), QStringLiteral("\"а\" б "));
-}
-
-TEST(Window, ClientAndOuterSizesInTwips) {
+TEST(Window, SizesInTwipsAndATextBoxsTextExactly) {
     ui::Window window("Test", ui::WindowStyle::FixedSingle);
     window.setClientSize(11865, 7005);
     EXPECT_EQ(window.clientWidth(), 11865);
@@ -129,6 +111,14 @@ TEST(Window, ClientAndOuterSizesInTwips) {
     window.setOuterSize(3100, 2250);
     EXPECT_EQ(window.outerWidth(), 3100);
     EXPECT_EQ(window.outerHeight(), 2250);
+
+    // A text box returns exactly the text set, and shows its lines.
+    ui::TextBox box(window, "box", {0, 0, 3000, 1500}, {true, true, ui::Align::Left, true});
+    box.setText("\r\n\"а\" б \r\nв");
+    EXPECT_EQ(box.text(), "\r\n\"а\" б \r\nв");
+    auto* edit = static_cast<QPlainTextEdit*>(box.widget());
+    EXPECT_EQ(edit->document()->blockCount(), 3);
+    EXPECT_EQ(edit->document()->findBlockByNumber(1).text(), QStringLiteral("\"а\" б "));
 }
 
 TEST(HiddenList, KeepsItsItemsAndShowsThemWhenMadeVisible) {
@@ -178,13 +168,11 @@ TEST(ListRendering, SelectedRowHighlightedAndTextInTheListsColours) {
     for (int pass = 0; pass < 2; ++pass) { // the second paint uses the kept layouts
         const QImage image = list.widget()->grab().toImage();
         auto* widget = static_cast<QListWidget*>(list.widget());
-        const QRect first = widget->visualItemRect(widget->item(0))
-                                .translated(widget->viewport()->mapTo(widget, QPoint(0, 0)));
-        const QRect second = widget->visualItemRect(widget->item(1))
-                                 .translated(widget->viewport()->mapTo(widget, QPoint(0, 0)));
+        const QPoint origin = widget->viewport()->mapTo(widget, QPoint(0, 0));
+        const QRect first = widget->visualItemRect(widget->item(0)).translated(origin);
+        const QRect second = widget->visualItemRect(widget->item(1)).translated(origin);
         const QColor highlight = widget->palette().color(QPalette::Active, QPalette::Highlight);
-        int highlighted = 0;
-        int red = 0;
+        int highlighted = 0, red = 0;
         for (int x = first.left(); x < first.right(); ++x) {
             highlighted += image.pixelColor(x, first.center().y()) == highlight ? 1 : 0;
         }

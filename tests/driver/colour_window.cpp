@@ -33,10 +33,6 @@ QSlider* ColourWindow::slider(int k) const {
     return s;
 }
 
-QListWidget* ColourWindow::sizes() const {
-    return listIn(widget(), "List_font_1");
-}
-
 QString ColourWindow::readout() const {
     return qobject_cast<QLabel*>(childIn(widget(), "Label_Cv_3"))->text();
 }
@@ -45,10 +41,6 @@ QString ColourWindow::valueLabel(int k) const {
     return qobject_cast<QLabel*>(
                childIn(widget(), qPrintable(QStringLiteral("Label_ST_%1").arg(k))))
         ->text();
-}
-
-std::string ColourWindow::record(int item) const {
-    return quiz_.main().Cweta[0].item(item);
 }
 
 void ColourWindow::option(int i) const {
@@ -72,30 +64,9 @@ void ColourWindow::step(int k, bool up) const {
 }
 
 void ColourWindow::chooseSize(const QString& size) const {
-    QListWidget* list = sizes();
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text() == size) {
-            clickListRow(list, i);
-            return;
-        }
-    }
-    require(false, "no size " + fromQ(size));
-}
-
-void ColourWindow::chooseSizeAt(int row) const {
-    clickListRow(sizes(), row);
-}
-
-void ColourWindow::save() const {
-    clickMenu(widget(), "mnu_zapis");
-}
-
-void ColourWindow::cancel() const {
-    clickMenu(widget(), "mnu_Otkaz");
-}
-
-void ColourWindow::closeBox() const {
-    widget()->close();
+    const auto found = sizes()->findItems(size, Qt::MatchExactly);
+    require(!found.isEmpty(), "no size " + fromQ(size));
+    clickListRow(sizes(), sizes()->row(found.first()));
 }
 
 void openAdjustAndClose(const Quiz& quiz, int round) {
@@ -104,17 +75,9 @@ void openAdjustAndClose(const Quiz& quiz, int round) {
             "the colour window is not shown");
     colours.step(round % 3, round % 2 != 0);
     colours.chooseSizeAt(round % colours.sizes()->count());
-    switch (round % 3) {
-    case 0:
-        colours.save();
-        break;
-    case 1:
-        colours.cancel();
-        break;
-    default:
-        colours.closeBox();
-        break;
-    }
+    void (ColourWindow::*const closes[])()
+        const = {&ColourWindow::save, &ColourWindow::cancel, &ColourWindow::closeBox};
+    (colours.*closes[round % 3])();
     QApplication::processEvents(); // the closed window goes once its own event is handled
     require(quiz.program.settingsWindow() == nullptr, "the colour window is still there");
 }

@@ -2,20 +2,19 @@
 
 // The colour and font window as the learner drives it, opened from the quiz window's menu.
 
+#include "quiz.h"
+
 #include <QString>
+#include <QWidget>
 #include <string>
 
-class QListWidget;
 class QSlider;
-class QWidget;
 
 namespace keb {
 struct SettingsControls;
 }
 
 namespace test {
-
-class Quiz;
 
 class ColourWindow {
 public:
@@ -26,11 +25,11 @@ public:
     const keb::SettingsControls& window() const;
     QWidget* widget() const;
     QSlider* slider(int k) const;
-    QListWidget* sizes() const;
+    QListWidget* sizes() const { return listIn(widget(), "List_font_1"); }
     QString readout() const;
     QString valueLabel(int k) const;
     // The settings record's item, as the quiz window keeps it.
-    std::string record(int item) const;
+    std::string record(int item) const { return quiz_.main().Cweta[0].item(item); }
 
     // Chooses the colour target i.
     void option(int i) const;
@@ -39,10 +38,10 @@ public:
     // One large step of a slider, up or down.
     void step(int k, bool up) const;
     void chooseSize(const QString& size) const;
-    void chooseSizeAt(int row) const;
-    void save() const;
-    void cancel() const;
-    void closeBox() const;
+    void chooseSizeAt(int row) const { clickListRow(sizes(), row); }
+    void save() const { clickMenu(widget(), "mnu_zapis"); }
+    void cancel() const { clickMenu(widget(), "mnu_Otkaz"); }
+    void closeBox() const { widget()->close(); }
 
 private:
     const Quiz& quiz_;

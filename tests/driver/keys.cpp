@@ -9,16 +9,8 @@
 
 namespace test {
 
-namespace {
-
-QWidget* focused() {
-    return QApplication::focusWidget();
-}
-
-} // namespace
-
 QString focusedName() {
-    return focused() ? focused()->objectName() : QString();
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
 void activate(QWidget* window) {
@@ -28,12 +20,13 @@ void activate(QWidget* window) {
 }
 
 void key(Qt::Key k, Qt::KeyboardModifiers modifiers) {
-    QWidget* target = focused() ? focused() : QApplication::activeWindow();
+    QWidget* target =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     require(target != nullptr, "no window takes keys");
     QTest::keyClick(target, k, modifiers);
     // Not while the explanation box has the focus: on the headless compositor, which gives no
     // keyboard seat, the toolkit's Wayland platform fails drawing a text cursor there.
-    if (!qobject_cast<QPlainTextEdit*>(focused())) {
+    if (!qobject_cast<QPlainTextEdit*>(QApplication::focusWidget())) {
         letEventsRun();
     }
 }

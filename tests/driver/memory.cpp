@@ -34,20 +34,12 @@ long long heapInUse() {
     return used;
 }
 
-namespace {
-PROCESS_MEMORY_COUNTERS counters() {
+long long residentBytes() {
     PROCESS_MEMORY_COUNTERS c{};
     c.cb = sizeof c;
-    return GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c) ? c : PROCESS_MEMORY_COUNTERS{};
-}
-} // namespace
-
-long long residentBytes() {
-    return static_cast<long long>(counters().WorkingSetSize);
-}
-
-long long peakResidentKilobytes() {
-    return static_cast<long long>(counters().PeakWorkingSetSize / 1024);
+    return GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c)
+               ? static_cast<long long>(c.WorkingSetSize)
+               : 0;
 }
 
 #else
@@ -68,19 +60,6 @@ long long residentBytes() {
     }
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
-}
-
-long long peakResidentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-        }
-    }
-    return 0;
 }
 
 #endif

@@ -8,7 +8,5 @@ namespace test {
 long long heapInUse();
 // The resident size of the process, in bytes.
 long long residentBytes();
-// The peak resident size of the process, in kilobytes.
-long long peakResidentKilobytes();
 
 } // namespace test

@@ -33,10 +33,6 @@ Quiz::Quiz(content::ContentTable table, std::vector<std::string> settingsRecord)
     program.start();
 }
 
-QWidget* Quiz::window() const {
-    return main().form.widget();
-}
-
 void letEventsRun() {
     for (int turn = 0; turn < 3; ++turn) {
         QCoreApplication::processEvents();
@@ -64,8 +60,8 @@ QStringList Quiz::shown(const char* listName) const {
     return items;
 }
 
-int Quiz::selectedRow(const char* listName) const {
-    const auto rows = listIn(window(), listName)->selectionModel()->selectedRows();
+int selectedRowOf(QListWidget* list) {
+    const auto rows = list->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
@@ -85,10 +81,6 @@ void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
     list->scrollToItem(list->item(row));
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
-}
-
-void Quiz::clickItem(const char* listName, int row) const {
-    clickListRow(listIn(window(), listName), row);
 }
 
 void Quiz::clickItem(const char* listName, const QString& text) const {
@@ -119,10 +111,6 @@ void clickOption(QWidget* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
 }
 
-void Quiz::menu(const char* actionName) const {
-    clickMenu(window(), actionName);
-}
-
 void Quiz::enterPair(int left, int right) const {
     clickItem("Slowo_0", toQ(phrase(0, left)));
     clickItem("Slowo_1", toQ(phrase(1, right)));
@@ -150,14 +138,6 @@ void Quiz::playToTheEvaluation() const {
     pressWithdraw(); // withdraws pair 8, selects the next; the rule enables "Оцени"
     require(main().Uprawl[2].isEnabled(), "\"Оцени\" is not available");
     pressEvaluate();
-}
-
-QString Quiz::label() const {
-    return toQ(main().Ndapis->caption());
-}
-
-QString Quiz::explanationBox() const {
-    return toQ(main().Prowerka[0].text());
 }
 
 QAccessibleInterface* accessibleOf(QWidget* window, const char* name) {

@@ -33,6 +33,15 @@ public:
 // Throws DriverFailure with the message unless the condition holds.
 void require(bool condition, const std::string& message);
 
+QWidget* childIn(QWidget* window, const char* name);
+QListWidget* listIn(QWidget* window, const char* name);
+void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {});
+// The row the learner sees selected; -1 if none.
+int selectedRowOf(QListWidget* list);
+void clickMenu(QWidget* window, const char* actionName);
+QString toQ(const std::string& text);
+std::string fromQ(const QString& text);
+
 // Records that the program ended instead of ending the test; lists the fonts it is given.
 class RecordingPlatform : public ui::Platform {
 public:
@@ -51,18 +60,22 @@ public:
                   std::vector<std::string> settingsRecord = keb::defaultRecord());
     // The quiz window as it stands.
     const keb::QuizControls& main() const { return program.mainWindow().controls(); }
-    QWidget* window() const;
+    QWidget* window() const { return main().form.widget(); }
 
     // What the learner sees in a list of the quiz window, top to bottom.
     QStringList shown(const char* listName) const;
-    int selectedRow(const char* listName) const;
+    int selectedRow(const char* listName) const {
+        return selectedRowOf(listIn(window(), listName));
+    }
     // The row of a phrase in a list of the quiz window, as the program keeps it; -1 if absent.
     int rowOf(int list, const std::string& text) const;
     // Phrase n (from 1) of a side of the content.
     const std::string& phrase(int side, int n) const;
 
     // Learner actions on the quiz window.
-    void clickItem(const char* listName, int row) const;
+    void clickItem(const char* listName, int row) const {
+        clickListRow(listIn(window(), listName), row);
+    }
     void clickItem(const char* listName, const QString& text) const;
     void press(const char* buttonName) const;
     void pressChoose() const { press("Uprawl_0"); }
@@ -70,7 +83,7 @@ public:
     void pressEvaluate() const { press("Uprawl_2"); }
     void pressExplain() const { press("Uprawl_3"); }
     void clickThumbnail() const;
-    void menu(const char* actionName) const;
+    void menu(const char* actionName) const { clickMenu(window(), actionName); }
     // Enters left phrase n with right phrase m (content positions, from 1).
     void enterPair(int left, int right) const;
     // Enters the correct pairs from..to.
@@ -81,8 +94,8 @@ public:
     void playDuringATest() const;
     void playToTheEvaluation() const;
 
-    QString label() const;
-    QString explanationBox() const;
+    QString label() const { return toQ(main().Ndapis->caption()); }
+    QString explanationBox() const { return toQ(main().Prowerka[0].text()); }
 
     RecordingPlatform platform;
     mutable keb::Program program;
@@ -96,7 +109,6 @@ constexpr int kPatience = 60000;
 // learner's actions.
 void letEventsRun();
 
-QWidget* childIn(QWidget* window, const char* name);
 // The control behind a named widget of the window, to set from code: only for states no learner
 // can reach.
 template <class T> T& controlIn(QWidget* window, const char* name) {
@@ -104,9 +116,6 @@ template <class T> T& controlIn(QWidget* window, const char* name) {
     require(control != nullptr, std::string(name) + " is no such control");
     return *control;
 }
-QListWidget* listIn(QWidget* window, const char* name);
-void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {});
-void clickMenu(QWidget* window, const char* actionName);
 // A click on an option button's round box, as a learner aims it.
 void clickOption(QWidget* option);
 // The accessible interface of a named control of the window.
@@ -114,8 +123,5 @@ QAccessibleInterface* accessibleOf(QWidget* window, const char* name);
 // How many top-level windows of this name (of any, without one) there are; only the visible
 // ones if asked.
 int windowCount(const char* name, bool visibleOnly = false);
-
-QString toQ(const std::string& text);
-std::string fromQ(const QString& text);
 
 } // namespace test

@@ -65,12 +65,9 @@ int ignoreXError(Display*, XErrorEvent*) {
 
 Options parse(int argc, char** argv) {
     Options o;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i + 1 < argc; i += 2) {
         const std::string arg = argv[i];
-        if (i + 1 >= argc) {
-            usage();
-        }
-        const char* value = argv[++i];
+        const char* value = argv[i + 1];
         if (arg == "--program") {
             o.program = value;
         } else if (arg == "--seed") {
@@ -83,7 +80,7 @@ Options parse(int argc, char** argv) {
             usage();
         }
     }
-    if (o.program.empty()) {
+    if (argc % 2 == 0 || o.program.empty()) {
         usage();
     }
     return o;
@@ -197,10 +194,7 @@ public:
         deleteWindow_ = XInternAtom(display_, "WM_DELETE_WINDOW", False);
         ping_ = XInternAtom(display_, "_NET_WM_PING", False);
         pidAtom_ = XInternAtom(display_, "_NET_WM_PID", False);
-        int event = 0;
-        int error = 0;
-        int major = 0;
-        int minor = 0;
+        int event = 0, error = 0, major = 0, minor = 0;
         if (!XTestQueryExtension(display_, &event, &error, &major, &minor)) {
             std::fprintf(stderr, "keb_monkey: the X server has no XTEST extension\n");
             std::exit(1);
@@ -294,8 +288,7 @@ private:
         if (WEXITSTATUS(status) != 0) {
             fail("the program exited with status " + std::to_string(WEXITSTATUS(status)));
         }
-        const std::string& errors = program_.errors();
-        if (!errors.empty()) {
+        if (!program_.errors().empty()) {
             fail("the program wrote on standard error");
         }
     }
@@ -316,9 +309,7 @@ private:
     // The program's mapped top-level windows.
     std::vector<Window> windows() {
         std::vector<Window> found;
-        Window rootReturn = 0;
-        Window parent = 0;
-        Window* children = nullptr;
+        Window rootReturn = 0, parent = 0, *children = nullptr;
         unsigned count = 0;
         if (!XQueryTree(display_, root_, &rootReturn, &parent, &children, &count)) {
             return found;
@@ -342,8 +333,7 @@ private:
     long pidOf(Window w) {
         Atom type = 0;
         int format = 0;
-        unsigned long items = 0;
-        unsigned long after = 0;
+        unsigned long items = 0, after = 0;
         unsigned char* data = nullptr;
         long pid = -1;
         if (XGetWindowProperty(display_, w, pidAtom_, 0, 1, False, XA_CARDINAL, &type, &format,
@@ -369,10 +359,7 @@ private:
     }
 
     struct Box {
-        int x = 0;
-        int y = 0;
-        int width = 0;
-        int height = 0;
+        int x = 0, y = 0, width = 0, height = 0;
     };
 
     std::optional<Box> boxOf(Window w) {
@@ -445,15 +432,23 @@ private:
         }
     }
 
-    // Presses and releases keys in order, releasing them in reverse.
-    void chord(const std::vector<KeySym>& keys) {
+    static std::vector<std::string> split(const std::string& text, char by) {
+        std::vector<std::string> parts;
+        for (std::size_t from = 0, to = 0; from <= text.size(); from = to + 1) {
+            to = std::min(text.find(by, from), text.size());
+            parts.push_back(text.substr(from, to - from));
+        }
+        return parts;
+    }
+
+    // Presses keys by their X names joined by "+" ("Alt_L+c"), releasing them in reverse.
+    void chord(const std::string& names) {
         std::vector<KeyCode> codes;
-        for (KeySym k : keys) {
-            const KeyCode code = XKeysymToKeycode(display_, k);
-            if (code == 0) {
+        for (const std::string& name : split(names, '+')) {
+            codes.push_back(XKeysymToKeycode(display_, XStringToKeysym(name.c_str())));
+            if (codes.back() == 0) {
                 return;
             }
-            codes.push_back(code);
         }
         for (KeyCode c : codes) {
             XTestFakeKeyEvent(display_, c, True, CurrentTime);
@@ -464,41 +459,20 @@ private:
     }
 
     void key(Window w) {
-        struct Key {
-            const char* name;
-            std::vector<KeySym> keys;
-        };
-        static const std::vector<Key> keys = {
-            {"Tab", {XK_Tab}},
-            {"Shift+Tab", {XK_Shift_L, XK_Tab}},
-            {"Up", {XK_Up}},
-            {"Down", {XK_Down}},
-            {"Left", {XK_Left}},
-            {"Right", {XK_Right}},
-            {"Home", {XK_Home}},
-            {"End", {XK_End}},
-            {"Page Up", {XK_Prior}},
-            {"Page Down", {XK_Next}},
-            {"Space", {XK_space}},
-            {"Return", {XK_Return}},
-            {"Escape", {XK_Escape}},
-            {"Alt+C (Color)", {XK_Alt_L, XK_c}},
-            {"Alt+З (Запис)", {XK_Alt_L, XK_Cyrillic_ZE}},
-            {"Alt+О (Отказ)", {XK_Alt_L, XK_Cyrillic_O}},
-            {"Ctrl+S (Запис)", {XK_Control_L, XK_s}},
-            {"Alt+E (Exit)", {XK_Alt_L, XK_e}},
-            {"Ctrl+Q (Exit)", {XK_Control_L, XK_q}},
-        };
+        // The menus' mnemonics and shortcuts come last: "Color" (Alt+C), "Запис" (Alt+З,
+        // Ctrl+S), "Отказ" (Alt+О), then the two that end the program, "Exit" (Alt+E, Ctrl+Q).
+        static const std::vector<std::string> keys =
+            split("Tab Shift_L+Tab Up Down Left Right Home End Prior Next space Return Escape "
+                  "Alt_L+c Alt_L+Cyrillic_ZE Alt_L+Cyrillic_O Control_L+s Alt_L+e Control_L+q",
+                  ' ');
         // The keys that end the program come seldom, so that a learner gets somewhere.
-        int index = pick(static_cast<int>(keys.size()) - 2);
-        if (pick(200) == 0) {
-            index = static_cast<int>(keys.size()) - 1 - pick(2);
-        }
-        const Key& k = keys[static_cast<std::size_t>(index)];
-        last_ = std::string("key ") + k.name;
+        const int count = static_cast<int>(keys.size());
+        const std::string& k =
+            keys[static_cast<std::size_t>(pick(200) == 0 ? count - 1 - pick(2) : pick(count - 2))];
+        last_ = "key " + k;
         // A window manager gives the focus to the window the learner works in.
         XSetInputFocus(display_, w, RevertToParent, CurrentTime);
-        chord(k.keys);
+        chord(k);
     }
 
     // A drag across the window, mostly along the colour window's slider rows.
@@ -606,8 +580,7 @@ private:
     // The virtual X server's keyboard is American: two spare key codes get the Cyrillic letters
     // of the colour window's mnemonics.
     void mapCyrillicKeys() {
-        int low = 0;
-        int high = 0;
+        int low = 0, high = 0;
         XDisplayKeycodes(display_, &low, &high);
         int perCode = 0;
         KeySym* map =
@@ -632,10 +605,7 @@ private:
     std::mt19937 random_;
     Display* display_ = nullptr;
     Window root_ = 0;
-    Atom protocols_ = 0;
-    Atom deleteWindow_ = 0;
-    Atom ping_ = 0;
-    Atom pidAtom_ = 0;
+    Atom protocols_ = 0, deleteWindow_ = 0, ping_ = 0, pidAtom_ = 0;
     Program program_{options_.program};
     long actions_ = 0;
     int starts_ = 0;

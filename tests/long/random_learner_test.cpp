@@ -47,13 +47,11 @@ std::string explanationOf(const content::ContentTable& c, int n) {
 
 struct QuizModel {
     explicit QuizModel(const content::ContentTable& table) : c(table) {
-        for (int k = 1; k <= static_cast<int>(c.danni[0].size()); ++k) {
-            left.insert(k);
-            keyOf[0][c.danni[0][static_cast<std::size_t>(k - 1)]] = k;
-        }
-        for (int k = 1; k <= static_cast<int>(c.danni[1].size()); ++k) {
-            right.insert(k);
-            keyOf[1][c.danni[1][static_cast<std::size_t>(k - 1)]] = k;
+        for (std::size_t side = 0; side < 2; ++side) {
+            for (int k = 1; k <= static_cast<int>(c.danni[side].size()); ++k) {
+                (side ? right : left).insert(k);
+                keyOf[side][c.danni[side][static_cast<std::size_t>(k - 1)]] = k;
+            }
         }
         pairs = static_cast<int>(std::min(c.danni[0].size(), c.danni[1].size()));
         explanation = c.ukazanie;
@@ -78,14 +76,12 @@ struct QuizModel {
         pictureShown = false;
     }
     void selectAnswer(int s) {
+        const auto [l, r] = answers[static_cast<std::size_t>(s)];
         selAnswer = s;
         explanation.clear();
-        current = answers[static_cast<std::size_t>(s)].first;
+        current = l;
         thumbnail(current);
-        check = answers[static_cast<std::size_t>(s)].first ==
-                        answers[static_cast<std::size_t>(s)].second
-                    ? "ДА"
-                    : "НЕ";
+        check = l == r ? "ДА" : "НЕ";
     }
     void counter() { label = "Остават: " + std::to_string(std::min(left.size(), right.size())); }
     void enter() {
@@ -127,40 +123,25 @@ struct QuizModel {
             return;
         }
         enabled[2] = answers.size() >= 3 * right.size();
-        switch (b) {
-        case 0:
-            if (selLeft && selRight) {
-                enter();
-            }
-            break;
-        case 1:
-            if (selAnswer >= 0) {
-                withdraw();
-            }
-            break;
-        case 2:
-            if (!answers.empty()) {
-                evaluate();
-                enabled[3] = true;
-                enabled[2] = false;
-            }
-            break;
-        default:
-            if (enabled[0]) {
-                if (selLeft && selRight) {
-                    const int n = selLeft;
-                    enter();
-                    explanation = explanationOf(c, n);
-                    thumbnail(n);
-                    enabled[3] = false;
-                }
-            } else if (selAnswer >= 0) {
-                const int n = answers[static_cast<std::size_t>(selAnswer)].first;
-                explanation = explanationOf(c, n);
-                thumbnail(n);
-                enabled[2] = false;
-            }
-            break;
+        if (b == 0 && selLeft && selRight) {
+            enter();
+        } else if (b == 1 && selAnswer >= 0) {
+            withdraw();
+        } else if (b == 2 && !answers.empty()) {
+            evaluate();
+            enabled[3] = true;
+            enabled[2] = false;
+        } else if (b == 3 && enabled[0] && selLeft && selRight) {
+            const int n = selLeft;
+            enter();
+            explanation = explanationOf(c, n);
+            thumbnail(n);
+            enabled[3] = false;
+        } else if (b == 3 && !enabled[0] && selAnswer >= 0) {
+            const int n = answers[static_cast<std::size_t>(selAnswer)].first;
+            explanation = explanationOf(c, n);
+            thumbnail(n);
+            enabled[2] = false;
         }
     }
 
@@ -171,20 +152,15 @@ struct QuizModel {
     int selLeft = 0, selRight = 0, selAnswer = -1; // keys of the selected phrases; 0 for none
     int pairs = 0;
     bool enabled[4] = {true, true, false, true};
-    bool evaluated = false;
-    bool checkVisible = false;
-    bool pictureShown = false;
+    bool evaluated = false, checkVisible = false, pictureShown = false;
     std::string label = "Оставащи:";
-    std::string explanation;
-    std::string check;
-    int current = 0;
-    int thumb = 0;
+    std::string explanation, check;
+    int current = 0, thumb = 0;
 };
 
 struct SettingsModel {
     std::vector<std::string> record = keb::defaultRecord();
-    bool open = false;
-    bool opened = false;
+    bool open = false, opened = false;
     int target = 0;
     int slider[3] = {0, 0, 0};
     std::string applied[4]; // window, text background, text colour, size, once saved
@@ -316,45 +292,21 @@ private:
         }
         keb::SettingsWindow* settings = quiz_->program.settingsWindow();
         const unsigned choice = pick(settings ? 20 : 12);
-        switch (choice) {
-        case 0:
-        case 1:
-            choosePhrase(0);
-            break;
-        case 2:
-        case 3:
-            choosePhrase(1);
-            break;
-        case 4:
+        if (choice < 4) {
+            choosePhrase(static_cast<int>(choice / 2));
+        } else if (choice == 4) {
             chooseAnswer();
-            break;
-        case 5:
-        case 6:
-            pressButton(0);
-            break;
-        case 7:
-            pressButton(1);
-            break;
-        case 8:
-            pressButton(2);
-            break;
-        case 9:
-            pressButton(3);
-            break;
-        case 10:
+        } else if (choice < 10) {
+            pressButton(choice < 7 ? 0 : static_cast<int>(choice) - 6);
+        } else if (choice == 10) {
             pressThumbnail();
-            break;
-        case 11:
-            if (pick(4) == 0) {
-                menu(quiz_->window(), "Cwqt", "Color", Qt::Key_C, Qt::AltModifier);
-                settings_.openWindow();
-            } else {
-                pressButton(0);
-            }
-            break;
-        default:
+        } else if (choice == 11 && pick(4) == 0) {
+            menu(quiz_->window(), "Cwqt", "Color", Qt::Key_C, Qt::AltModifier);
+            settings_.openWindow();
+        } else if (choice == 11) {
+            pressButton(0);
+        } else {
             settingsAction(*settings);
-            break;
         }
     }
 
@@ -398,23 +350,15 @@ private:
     // A menu command of a window, the way picked: clicked, its keys, or its accessible Press.
     void menu(QWidget* window, const char* command, const char* caption, Qt::Key shortcut,
               Qt::KeyboardModifiers modifiers) {
-        switch (way()) {
-        case Way::Keys:
+        const Way w = way();
+        if (w == Way::Keys) {
             test::activate(window);
             test::key(shortcut, modifiers);
-            break;
-        case Way::Actions:
+        } else if (w == Way::Actions) {
             test::pressMenuByAction(window, QString::fromUtf8(caption));
-            break;
-        case Way::Mouse:
+        } else {
             test::clickMenu(window, command);
-            break;
         }
-    }
-
-    static int selectedIn(QListWidget* list) {
-        const auto rows = list->selectionModel()->selectedRows();
-        return rows.isEmpty() ? -1 : rows.first().row();
     }
 
     // Chooses a row of a list at random, the chosen way; returns it, or -1 where nothing moved:
@@ -426,23 +370,19 @@ private:
             return -1;
         }
         const int row = static_cast<int>(pick(static_cast<unsigned>(list->count())));
-        const int selected = selectedIn(list);
-        switch (way()) {
-        case Way::Keys:
-            if (selected >= 0) {
-                list->setFocus();
-                QTest::keyClick(list, pick(2) ? Qt::Key_Down : Qt::Key_Up);
-                const int landed = selectedIn(list);
-                return landed == selected ? -1 : landed;
-            }
-            break;
-        case Way::Actions:
-            test::chooseByAction(window, name, row, pick(2) == 0);
-            return row;
-        case Way::Mouse:
-            break;
+        const int selected = test::selectedRowOf(list);
+        const Way w = way();
+        if (w == Way::Keys && selected >= 0) {
+            list->setFocus();
+            QTest::keyClick(list, pick(2) ? Qt::Key_Down : Qt::Key_Up);
+            const int landed = test::selectedRowOf(list);
+            return landed == selected ? -1 : landed;
         }
-        test::clickListRow(list, row);
+        if (w == Way::Actions) {
+            test::chooseByAction(window, name, row, pick(2) == 0);
+        } else {
+            test::clickListRow(list, row);
+        }
         return row;
     }
 
@@ -470,81 +410,61 @@ private:
 
     void settingsAction(keb::SettingsWindow& w) {
         QWidget* window = w.controls().form.widget();
-        switch (pick(10)) {
-        case 0: {
+        const unsigned choice = pick(10);
+        if (choice == 0) {
             const int i = static_cast<int>(pick(3));
             activate(window, ui::elementName("Option1", i));
             settings_.target = i;
             settings_.loadSliders(i);
-            break;
-        }
-        case 1:
-        case 2:
-        case 3:
-        case 4: {
+        } else if (choice < 5) {
             const int k = static_cast<int>(pick(3));
             auto* s = qobject_cast<QSlider*>(
                 test::childIn(window, ui::elementName("Slider1", k).c_str()));
             moveSlider(s);
             settings_.moved(k, s->value());
-            break;
-        }
-        case 5:
-        case 6: {
+        } else if (choice < 7) {
             QListWidget* sizes = test::listIn(window, "List_font_1");
             const int row = chooseRow(window, "List_font_1");
             if (row >= 0) {
                 settings_.at(keb::kFontSizeItem) = test::fromQ(sizes->item(row)->text());
             }
-            break;
-        }
-        case 7:
+        } else if (choice == 7) {
             menu(window, "mnu_zapis", "Запис", Qt::Key_S, Qt::ControlModifier);
             settings_.save();
-            break;
-        case 8:
-            menu(window, "mnu_Otkaz", "Отказ", Qt::Key_Escape, {});
+        } else {
+            if (choice == 8) {
+                menu(window, "mnu_Otkaz", "Отказ", Qt::Key_Escape, {});
+            } else {
+                window->close();
+            }
             settings_.open = false;
-            break;
-        default:
-            window->close();
-            settings_.open = false;
-            break;
         }
     }
 
     void moveSlider(QSlider* s) {
-        switch (pick(4)) {
-        case 0: {
+        const unsigned how = pick(4);
+        if (how == 0) {
             const Qt::Key keys[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
                                     Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
             s->setFocus();
             QTest::keyClick(s, keys[pick(6)]);
-            break;
-        }
-        case 1: // a click on the track, left or right of the handle
+        } else if (how == 1) { // a click on the track, left or right of the handle
             QTest::mouseClick(s, Qt::LeftButton, {},
                               QPoint(static_cast<int>(pick(static_cast<unsigned>(s->width()))),
                                      handleOf(s).center().y()));
-            break;
-        case 2: // a value given through the accessibility interface
+        } else if (how == 2) { // a value given through the accessibility interface
             QAccessible::queryAccessibleInterface(s)->valueInterface()->setCurrentValue(
                 static_cast<int>(pick(256)));
-            break;
-        default: { // a drag of the handle in a few steps
-            const QPoint start = handleOf(s).center();
-            sendMouse(s, QEvent::MouseButtonPress, start, Qt::LeftButton);
-            QPoint at = start;
+        } else { // a drag of the handle in a few steps
+            QPoint at = handleOf(s).center();
+            sendMouse(s, QEvent::MouseButtonPress, at, Qt::LeftButton);
             for (unsigned i = 0, n = 1 + pick(4); i < n; ++i) {
                 at.setX(std::clamp(at.x() + static_cast<int>(pick(81)) - 40, 0, s->width()));
                 sendMouse(s, QEvent::MouseMove, at, Qt::LeftButton);
                 // Every step of a drag writes the record at once.
-                const int k = s->objectName().back().digitValue();
-                settings_.moved(k, s->value());
+                settings_.moved(s->objectName().back().digitValue(), s->value());
             }
             sendMouse(s, QEvent::MouseButtonRelease, at, Qt::NoButton);
-            break;
-        }
         }
     }
 
@@ -573,19 +493,15 @@ private:
         }
         // The answers in order, with their keys; every phrase in exactly one place.
         ASSERT_EQ(m.Slowo[2].count(), static_cast<int>(model.answers.size()));
-        std::size_t leftPlaces = model.left.size();
-        std::size_t rightPlaces = model.right.size();
         for (int a = 0; a < m.Slowo[2].count(); ++a) {
             const auto [l, r] = model.answers[static_cast<std::size_t>(a)];
             ASSERT_EQ(m.dum_N[2].item(a), std::to_string(l));
             ASSERT_EQ(m.dum_N[3].item(a), std::to_string(r));
             ASSERT_EQ(model.left.count(l), 0u);
             ASSERT_EQ(model.right.count(r), 0u);
-            ++leftPlaces;
-            ++rightPlaces;
         }
-        ASSERT_EQ(leftPlaces, danni[0].size());
-        ASSERT_EQ(rightPlaces, danni[1].size());
+        ASSERT_EQ(model.left.size() + model.answers.size(), danni[0].size());
+        ASSERT_EQ(model.right.size() + model.answers.size(), danni[1].size());
         ASSERT_EQ(m.Slowo[2].listIndex(), model.selAnswer);
 
         ASSERT_EQ(m.Ndapis->caption(), model.label);
@@ -639,8 +555,7 @@ private:
     QuizModel* model_ = nullptr;
     SettingsModel settings_;
     std::map<int, ui::Picture> pictures_;
-    int done_ = 0;
-    int step_ = 0;
+    int done_ = 0, step_ = 0;
 };
 
 content::ContentTable withPictures() {
