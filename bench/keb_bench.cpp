@@ -41,8 +41,6 @@
 #include <string>
 #include <vector>
 #if defined(_WIN32)
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 // windows.h first: psapi.h builds on it.
 #include <psapi.h>
