@@ -104,6 +104,7 @@ TEST(AccessibleQuiz, AWholeTestAndTheSettingsThroughActionsAndValuesAlone) {
     doAction(accessibleOf(s, "Option1_2"), QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(accessibleOf(s, "Option1_2")->state().checked);
     EXPECT_EQ(settings->target, 2);
+    EXPECT_EQ(settings->Slider1[0].value(), 8);
     // A click after the toggle is a click as before: the chosen option's click runs once more.
     test::controlIn<ui::Slider>(s, "Slider1_0").setValue(0);
     test::clickOption(test::childIn(s, "Option1_2"));

@@ -39,6 +39,7 @@ TEST(Answering, ChooseWithOneSideOrWithdrawWithNothingSelectedChangesNothing) {
     ASSERT_EQ(quiz.main().Slowo[2].listIndex(), -1); // an answer entered is not selected
     quiz.pressWithdraw();
     EXPECT_EQ(quiz.main().Slowo[2].count(), 1);
+    EXPECT_EQ(quiz.label(), QStringLiteral("Остават: 49"));
     quiz.clickItem("Slowo_0", 0);
     quiz.pressChoose();
     EXPECT_EQ(quiz.main().Slowo[2].count(), 1);

@@ -216,6 +216,7 @@ TEST(SettingsWindow, ReopeningAfterCancelStartsAtTheWindowBackground) {
     {
         Settings s(quiz);
         EXPECT_EQ(test::windowCount("Cwiat"), 1);
+        EXPECT_EQ(s.window().target, 0);
         s.option(2);
         s.slideTo(1, 200);
         EXPECT_EQ(s.record(11), std::to_string(8 + 200 * 256));
