@@ -75,9 +75,13 @@ void openAdjustAndClose(const Quiz& quiz, int round) {
             "the colour window is not shown");
     colours.step(round % 3, round % 2 != 0);
     colours.chooseSizeAt(round % colours.sizes()->count());
-    void (ColourWindow::*const closes[])()
-        const = {&ColourWindow::save, &ColourWindow::cancel, &ColourWindow::closeBox};
-    (colours.*closes[round % 3])();
+    if (round % 3 == 0) {
+        colours.save();
+    } else if (round % 3 == 1) {
+        colours.cancel();
+    } else {
+        colours.closeBox();
+    }
     QApplication::processEvents(); // the closed window goes once its own event is handled
     require(quiz.program.settingsWindow() == nullptr, "the colour window is still there");
 }

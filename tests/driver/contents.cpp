@@ -38,8 +38,11 @@ unsigned codePageByte(char32_t c) {
     if (c < 0x80) {
         return static_cast<unsigned>(c);
     }
-    if (c == U'Ё' || c == U'ё') {
-        return c == U'Ё' ? 0xA8 : 0xB8;
+    if (c == U'Ё') {
+        return 0xA8;
+    }
+    if (c == U'ё') {
+        return 0xB8;
     }
     const std::size_t at = kFromC0.find(c);
     if (at == std::u32string_view::npos) {

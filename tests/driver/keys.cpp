@@ -10,7 +10,8 @@
 namespace test {
 
 QString focusedName() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
 }
 
 void activate(QWidget* window) {
